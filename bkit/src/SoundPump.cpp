@@ -1,0 +1,6 @@
+#include "BKIT32.h"
+
+extern "C" {
+
+void DispatchSoundMessages(void) {}
+}

@@ -1,0 +1,84 @@
+# Shared build settings for every Tessella target.
+
+set(TESSELLA_WARNINGS -Wall -Wextra -Werror)
+
+if(TESSELLA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# tessella_sources(<var> <dir>): every .cpp/.h below <dir>/src and the public
+# headers of <dir>/include, so that adding a file needs no CMake edit.
+function(tessella_sources out dir)
+  file(GLOB_RECURSE found CONFIGURE_DEPENDS
+       ${dir}/src/*.cpp ${dir}/src/*.h ${dir}/include/*.h)
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# tessella_shared_library(<target> <export-base>): a shared library with hidden
+# symbols by default, a generated export header <target>_export.h and an
+# install rule.
+function(tessella_shared_library target base)
+  tessella_sources(srcs ${CMAKE_CURRENT_SOURCE_DIR})
+  add_library(${target} SHARED ${srcs})
+  generate_export_header(${target} BASE_NAME ${base}
+    EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/include/${target}_export.h)
+  target_include_directories(${target} PUBLIC
+    ${CMAKE_CURRENT_SOURCE_DIR}/include ${CMAKE_CURRENT_BINARY_DIR}/include
+    PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
+  target_compile_options(${target} PRIVATE ${TESSELLA_WARNINGS})
+  set_target_properties(${target} PROPERTIES
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+  install(TARGETS ${target} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+endfunction()
+
+# tessella_static_library(<target>): a static library of plain C++ that the
+# program links (cutting, sprites, game core).
+function(tessella_static_library target)
+  tessella_sources(srcs ${CMAKE_CURRENT_SOURCE_DIR})
+  add_library(${target} STATIC ${srcs})
+  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include
+    PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
+  target_compile_options(${target} PRIVATE ${TESSELLA_WARNINGS})
+  set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+endfunction()
+
+# tessella_tests(<name> LIBS <libs...>): one GoogleTest executable built from
+# tests/*.cpp of the current folder. Widget tests run on Qt's offscreen
+# platform; the sound device writes to a file instead of a speaker.
+function(tessella_tests name)
+  if(NOT TESSELLA_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.h)
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(${name} ${srcs})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_options(${name} PRIVATE ${TESSELLA_WARNINGS})
+  target_compile_definitions(${name} PRIVATE
+    TESSELLA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    TESSELLA_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    TESSELLA_TEST_OUTPUT="${PROJECT_BINARY_DIR}/test-artifacts")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT
+      "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;TESSELLA_REGISTRY=${PROJECT_BINARY_DIR}/test-artifacts/${name}.registry")
+endfunction()
+
+# tessella_benchmark(<name> LIBS <libs...>): a Google Benchmark executable from
+# bench/<name>.cpp of the current folder.
+function(tessella_benchmark name)
+  if(NOT TESSELLA_BENCHMARKS)
+    return()
+  endif()
+  cmake_parse_arguments(B "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/bench/${name}.cpp)
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
+  target_compile_options(${name} PRIVATE ${TESSELLA_WARNINGS})
+  target_compile_definitions(${name} PRIVATE TESSELLA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+endfunction()

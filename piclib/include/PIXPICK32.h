@@ -1,0 +1,20 @@
+#pragma once
+
+// Public interface of the picture library. Every export has C linkage and
+// keeps the system's name and argument order; window handles are QWidget
+// pointers. 1 or a handle means success, 0 or null failure.
+
+#include <cstdint>
+
+#include "PIXPICK32_export.h"
+
+class QWidget;
+
+extern "C" {
+
+// Initialises the library: reads the language letter, registers the shared
+// window controls by class name. Returns 1.
+PIXPICK32_EXPORT int InitPictloadLib(void);
+// Marks the library as started by an old-style caller without command line.
+PIXPICK32_EXPORT void EnableOldtimer(void);
+}

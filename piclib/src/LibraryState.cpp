@@ -1,0 +1,10 @@
+#include "LibraryState.h"
+
+namespace piclib {
+
+LibraryState& state() {
+    static LibraryState s;
+    return s;
+}
+
+}  // namespace piclib

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tessella and runs every test (unit, widget
+# and whole-program). With --sanitize the build uses AddressSanitizer and
+# UndefinedBehaviorSanitizer in a separate build folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+if [ "${1:-}" = "--sanitize" ]; then
+  build=build-asan
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DTESSELLA_SANITIZE=ON -DTESSELLA_BENCHMARKS=OFF)
+  # Qt and fontconfig keep caches alive until exit; leak reports from them
+  # would drown real faults, so only memory errors and undefined behaviour fail.
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+  build=build
+  flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+fi
+
+cmake -S . -B "$build" -G Ninja "${flags[@]}"
+cmake --build "$build" -j"$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600
