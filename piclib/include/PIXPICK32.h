@@ -17,4 +17,9 @@ extern "C" {
 PIXPICK32_EXPORT int InitPictloadLib(void);
 // Marks the library as started by an old-style caller without command line.
 PIXPICK32_EXPORT void EnableOldtimer(void);
+
+// Builds the path of the picture's help file (the picture's directory plus the
+// help file name from its picture information). Returns 1 and copies at most
+// size bytes into path when the name is not empty and the file exists; else 0.
+PIXPICK32_EXPORT int QueryInformationFile(const char* fileName, char* path, int size);
 }
