@@ -1,0 +1,49 @@
+#include "WaveData.h"
+
+#include <cstddef>
+
+namespace platform {
+
+bool loadWave(const std::string& path, WaveData& out) {
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    SDL_AudioSpec spec{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    // freesrc = 1: SDL closes the file whether or not the load succeeds.
+    if (SDL_LoadWAV_RW(file, 1, &spec, &buffer, &length) == nullptr) {
+        return false;
+    }
+    out.format = spec.format;
+    out.channels = spec.channels;
+    out.frequency = spec.freq;
+    out.bytes.assign(buffer, buffer + length);
+    SDL_FreeWAV(buffer);
+    return true;
+}
+
+bool convertWave(const WaveData& in, const SDL_AudioSpec& spec, std::vector<Uint8>& out) {
+    SDL_AudioCVT cvt{};
+    const int needed = SDL_BuildAudioCVT(&cvt, in.format, in.channels, in.frequency, spec.format,
+                                         spec.channels, spec.freq);
+    if (needed < 0) {
+        return false;
+    }
+    out = in.bytes;
+    if (needed == 0 || out.empty()) {
+        return true;
+    }
+    // The conversion works in place and needs len_mult times the input size.
+    out.resize(out.size() * static_cast<std::size_t>(cvt.len_mult));
+    cvt.buf = out.data();
+    cvt.len = static_cast<int>(in.bytes.size());
+    if (SDL_ConvertAudio(&cvt) != 0) {
+        return false;
+    }
+    out.resize(static_cast<std::size_t>(cvt.len_cvt));
+    return true;
+}
+
+}  // namespace platform
