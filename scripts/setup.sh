@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6svg6
   libsdl2-dev libstb-dev
   libgtest-dev libgmock-dev libbenchmark-dev libimagequant-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick sox
   fonts-dejavu-core
 )
 
