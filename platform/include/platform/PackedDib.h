@@ -10,7 +10,7 @@ namespace platform {
 
 // The 40-byte bitmap information header at the start of a packed DIB, read and
 // written field by field in little-endian order.
-struct BitmapInfoHeader {
+struct PLATFORM_EXPORT BitmapInfoHeader {
     std::uint32_t size = 40;
     std::int32_t width = 0;
     std::int32_t height = 0;  // positive: rows stored bottom-up
