@@ -1,35 +1,35 @@
-#include <map>
-#include <vector>
+#include "SlotTable.h"
 
-#include "imagelib.h"
-#include "platform/PackedDib.h"
+#include <utility>
 
-namespace {
+namespace imagelib {
 
-std::map<int, platform::PackedDib>& slots() {
-    static std::map<int, platform::PackedDib> table;
-    return table;
-}
-
-}  // namespace
-
-extern "C" {
-
-int IMGCreateFromDib(const std::uint8_t* packedDib, std::uint32_t size) {
-    if (packedDib == nullptr) {
-        return -1;
-    }
-    auto dib = platform::PackedDib::fromBlock({packedDib, packedDib + size});
-    if (dib.isNull()) {
-        return -1;
-    }
+int SlotTable::add(platform::PackedDib dib) {
     int slot = 0;
-    while (slots().count(slot) != 0) {
+    for (const auto& entry : slots_) {
+        if (entry.first != slot) {
+            break;
+        }
         ++slot;
     }
-    slots().emplace(slot, std::move(dib));
+    Slot s;
+    s.dib = std::move(dib);
+    slots_.emplace(slot, std::move(s));
     return slot;
 }
 
-void IMGFree(int slot) { slots().erase(slot); }
+Slot* SlotTable::find(int slot) {
+    auto it = slots_.find(slot);
+    return it == slots_.end() ? nullptr : &it->second;
 }
+
+void SlotTable::remove(int slot) {
+    slots_.erase(slot);
+}
+
+SlotTable& slotTable() {
+    static SlotTable table;
+    return table;
+}
+
+}  // namespace imagelib

@@ -1,0 +1,134 @@
+#include "DibConvert.h"
+
+#include <QImage>
+#include <cstring>
+
+#include "Progress.h"
+#include "imagelib.h"
+
+namespace imagelib {
+namespace {
+
+platform::Pixel quadPixel(platform::RgbQuad q) {
+    return (static_cast<platform::Pixel>(q.red) << 16) |
+           (static_cast<platform::Pixel>(q.green) << 8) | q.blue;
+}
+
+// Index of pixel x in a row of 1, 4 or 8 bits.
+std::uint8_t indexAt(const std::uint8_t* row, int x, int bits) {
+    switch (bits) {
+        case 1:
+            return (row[x >> 3] >> (7 - (x & 7))) & 1;
+        case 4:
+            return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+        default:
+            return row[x];
+    }
+}
+
+platform::PackedDib indexedFromImage(const QImage& image, Progress& progress) {
+    const QList<QRgb> table = image.colorTable();
+    const int colours = table.isEmpty() ? 256 : static_cast<int>(table.size());
+    auto dib = platform::PackedDib::create(image.width(), image.height(), 8, colours);
+    for (int i = 0; i < static_cast<int>(table.size()); ++i) {
+        const QRgb c = table[i];
+        dib.setColour(i, {static_cast<std::uint8_t>(qBlue(c)), static_cast<std::uint8_t>(qGreen(c)),
+                          static_cast<std::uint8_t>(qRed(c)), 0});
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        std::memcpy(dib.row(y), image.constScanLine(y), static_cast<std::size_t>(image.width()));
+        progress.step(y + 1, image.height());
+    }
+    return dib;
+}
+
+platform::PackedDib rgbFromImage(const QImage& source, Progress& progress) {
+    const QImage image = source.format() == QImage::Format_BGR888
+                             ? source
+                             : source.convertToFormat(QImage::Format_BGR888);
+    if (image.isNull()) {
+        return {};
+    }
+    auto dib = platform::PackedDib::create(image.width(), image.height(), 24);
+    const std::size_t bytes = static_cast<std::size_t>(image.width()) * 3;
+    for (int y = 0; y < image.height(); ++y) {
+        std::memcpy(dib.row(y), image.constScanLine(y), bytes);
+        progress.step(y + 1, image.height());
+    }
+    return dib;
+}
+
+}  // namespace
+
+bool sizeAllowed(long long width, long long height) {
+    return width >= 1 && height >= 1 && width <= IMG_MAX_SIDE && height <= IMG_MAX_SIDE &&
+           width * height <= IMG_MAX_PIXELS;
+}
+
+platform::PackedDib dibFromImage(const QImage& image, Progress& progress) {
+    if (image.isNull() || !sizeAllowed(image.width(), image.height())) {
+        return {};
+    }
+    if (image.format() == QImage::Format_Indexed8) {
+        return indexedFromImage(image, progress);
+    }
+    if (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB) {
+        return indexedFromImage(image.convertToFormat(QImage::Format_Indexed8), progress);
+    }
+    return rgbFromImage(image, progress);
+}
+
+platform::PackedDib normaliseDib(const platform::PackedDib& source) {
+    if (source.isNull()) {
+        return {};
+    }
+    const int width = source.width();
+    const int height = source.height();
+    const int bits = source.bitCount();
+    if (!sizeAllowed(width, height)) {
+        return {};
+    }
+    if (bits <= 8) {
+        const int colours = static_cast<int>(source.colourCount());
+        auto dib = platform::PackedDib::create(width, height, 8, colours);
+        for (int i = 0; i < colours; ++i) {
+            dib.setColour(i, source.colour(i));
+        }
+        for (int y = 0; y < height; ++y) {
+            const std::uint8_t* in = source.row(y);
+            std::uint8_t* out = dib.row(y);
+            for (int x = 0; x < width; ++x) {
+                const std::uint8_t index = indexAt(in, x, bits);
+                out[x] = index < colours ? index : 0;
+            }
+        }
+        return dib;
+    }
+    if (bits != 24 && bits != 32) {
+        return {};
+    }
+    auto dib = platform::PackedDib::create(width, height, 24);
+    const int step = bits / 8;
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* in = source.row(y);
+        std::uint8_t* out = dib.row(y);
+        for (int x = 0; x < width; ++x) {
+            std::memcpy(out + 3 * x, in + step * x, 3);
+        }
+    }
+    return dib;
+}
+
+platform::Pixel dibPixel(const platform::PackedDib& dib, int x, int y) {
+    const std::uint8_t* row = dib.row(y);
+    const int bits = dib.bitCount();
+    if (bits >= 24) {
+        const std::uint8_t* p = row + (bits / 8) * x;
+        return (static_cast<platform::Pixel>(p[2]) << 16) |
+               (static_cast<platform::Pixel>(p[1]) << 8) | p[0];
+    }
+    const std::uint8_t index = indexAt(row, x, bits);
+    return index < dib.colourCount() ? quadPixel(dib.colour(index)) : 0;
+}
+
+}  // namespace imagelib

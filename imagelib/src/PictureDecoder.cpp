@@ -1,0 +1,88 @@
+#include "PictureDecoder.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <cstring>
+
+#include "DibConvert.h"
+#include "FileCompleteness.h"
+#include "MemoryDevice.h"
+#include "Progress.h"
+#include "TargaReader.h"
+
+namespace imagelib {
+namespace {
+
+bool startsWith(const std::uint8_t* data, std::size_t size, const char* magic, std::size_t n) {
+    return size >= n && std::memcmp(data, magic, n) == 0;
+}
+
+bool indexedFormat(QImage::Format f) {
+    return f == QImage::Format_Indexed8 || f == QImage::Format_Mono || f == QImage::Format_MonoLSB;
+}
+
+}  // namespace
+
+const char* PictureDecoder::qtFormat() const {
+    if (startsWith(data_, size_, "\xFF\xD8\xFF", 3)) {
+        return "jpeg";
+    }
+    if (startsWith(data_, size_, "\x89PNG\r\n\x1A\n", 8)) {
+        return "png";
+    }
+    if (startsWith(data_, size_, "GIF87a", 6) || startsWith(data_, size_, "GIF89a", 6)) {
+        return "gif";
+    }
+    if (startsWith(data_, size_, "II*\0", 4) || startsWith(data_, size_, "MM\0*", 4)) {
+        return "tiff";
+    }
+    if (startsWith(data_, size_, "BM", 2)) {
+        return "bmp";
+    }
+    return nullptr;
+}
+
+bool PictureDecoder::ping(int* width, int* height, int* bits) const {
+    const char* format = qtFormat();
+    if (format == nullptr) {
+        return TargaReader(data_, size_).ping(width, height, bits);
+    }
+    MemoryDevice device(data_, size_, nullptr);
+    QImageReader reader(&device, format);
+    const QSize size = reader.size();
+    if (!size.isValid() || !sizeAllowed(size.width(), size.height())) {
+        return false;
+    }
+    *width = size.width();
+    *height = size.height();
+    *bits = indexedFormat(reader.imageFormat()) ? 8 : 24;
+    return true;
+}
+
+platform::PackedDib PictureDecoder::decode() const {
+    const char* format = qtFormat();
+    if (format == nullptr) {
+        return TargaReader(data_, size_).read();
+    }
+    Progress reading(0, 80);
+    MemoryDevice device(data_, size_, &reading);
+    QImageReader reader(&device, format);
+    const QSize size = reader.size();
+    if (size.isValid() && !sizeAllowed(size.width(), size.height())) {
+        return {};
+    }
+    QImage image;
+    if ((std::strcmp(format, "bmp") == 0 && !bitmapComplete(data_, size_)) ||
+        (std::strcmp(format, "gif") == 0 && !gifComplete(data_, size_))) {
+        return {};
+    }
+    // Qt's JPEG reader makes up the missing end of a cut file, so a request
+    // for bytes beyond the end is what tells such a file apart.
+    if (!reader.read(&image) || (std::strcmp(format, "jpeg") == 0 && device.readPastEnd())) {
+        return {};
+    }
+    Progress converting(80, 100);
+    return dibFromImage(image, converting);
+}
+
+}  // namespace imagelib
