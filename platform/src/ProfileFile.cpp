@@ -1,13 +1,10 @@
 #include "ProfileFile.h"
 
-#include <fcntl.h>
 #include <strings.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <fstream>
 #include <sstream>
+
+#include "AtomicFile.h"
 
 namespace platform {
 namespace {
@@ -53,48 +50,17 @@ std::optional<std::string> keyName(const std::string& line) {
     return trim(text.substr(0, eq));
 }
 
-bool writeAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Permissions for the replacement: those of the old file, else rw for all
-// readers the umask allows.
-mode_t modeFor(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        return st.st_mode & 07777;
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
 
 ProfileFile::LoadResult ProfileFile::load(const std::string& path) {
     lines_.clear();
     crlf_ = false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return ::access(path.c_str(), F_OK) == 0 ? LoadResult::Unreadable : LoadResult::Missing;
-    }
-    std::ostringstream all;
-    all << in.rdbuf();
-    if (in.bad()) {
+    std::string data;
+    bool missing = false;
+    if (!readWholeFile(path, data, &missing)) {
         return LoadResult::Unreadable;
     }
-    std::istringstream text(all.str());
+    std::istringstream text(data);
     std::string line;
     bool first = true;
     while (std::getline(text, line)) {
@@ -108,7 +74,7 @@ ProfileFile::LoadResult ProfileFile::load(const std::string& path) {
         }
         lines_.push_back(line);
     }
-    return LoadResult::Loaded;
+    return missing ? LoadResult::Missing : LoadResult::Loaded;
 }
 
 std::optional<ProfileFile::Range> ProfileFile::findSection(const std::string& section) const {
@@ -198,18 +164,7 @@ bool ProfileFile::save(const std::string& path) const {
         data += line;
         data += eol;
     }
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        return false;
-    }
-    const bool written = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, data) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
+    return replaceFileAtomically(path, data);
 }
 
 }  // namespace platform

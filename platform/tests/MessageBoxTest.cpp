@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <vector>
+
+#include "TestApp.h"
 
 #include "platform/MessageBox.h"
 
@@ -21,11 +26,39 @@ TEST(MessageBox, InterceptorSeesTheExactTextsAndAnswers) {
 }
 
 TEST(MessageBox, WithoutAnApplicationTheDefaultButtonAnswers) {
+    if (QCoreApplication::instance() != nullptr) {
+        GTEST_SKIP() << "an earlier test made the application";
+    }
     EXPECT_EQ(MessageBoxA(nullptr, "t", "c", MB_OK), IDOK);
     EXPECT_EQ(MessageBoxA(nullptr, "t", "c", MB_OKCANCEL | MB_DEFBUTTON2), IDCANCEL);
     EXPECT_EQ(MessageBoxA(nullptr, "t", "c", MB_YESNO), IDYES);
     EXPECT_EQ(MessageBoxA(nullptr, "t", "c", MB_YESNOCANCEL | MB_DEFBUTTON2), IDNO);
     EXPECT_EQ(MessageBoxA(nullptr, nullptr, nullptr, MB_OK), IDOK);
+}
+
+// Presses the default button of the box that opens next and records its texts.
+void answerNextBoxWithDefault(QString* text, QString* caption) {
+    QTimer::singleShot(0, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        *text = box->text();
+        *caption = box->windowTitle();
+        box->defaultButton()->click();
+    });
+}
+
+TEST(MessageBox, RealBoxShowsTheTextsAndItsDefaultButtonAnswers) {
+    testApp();
+    QString text;
+    QString caption;
+    answerNextBoxWithDefault(&text, &caption);
+    EXPECT_EQ(MessageBoxA(nullptr, "Quit?", "Jigsaw", MB_YESNO | MB_DEFBUTTON2), IDNO);
+    EXPECT_EQ(text, QStringLiteral("Quit?"));
+    EXPECT_EQ(caption, QStringLiteral("Jigsaw"));
+    answerNextBoxWithDefault(&text, &caption);
+    EXPECT_EQ(MessageBoxA(nullptr, "Done", "Info", MB_OK | MB_ICONINFORMATION), IDOK);
+    answerNextBoxWithDefault(&text, &caption);
+    EXPECT_EQ(MessageBoxA(nullptr, "Save?", "Jigsaw", MB_YESNOCANCEL), IDYES);
 }
 
 TEST(MessageBox, BeepsAreCounted) {
