@@ -1,5 +1,6 @@
 #include "CSoundOptions.h"
 
+#include <filesystem>
 #include <utility>
 
 #include "IniStore.h"
@@ -102,7 +103,10 @@ void CSoundOptions::Load(const SoundSettingsIo& io) {
         m_switches.*entry.field = io.getInt(1, entry.key, entry.section) != 0;
     }
     m_deviceWorks = true;
-    SetFolder(io.getPath(keys::kSoundDir, kSoundFolderDefault, keys::kLocations));
+    // A folder found relative to the current directory is pinned now: the
+    // picture library changes the current directory later.
+    const std::string folder = io.getPath(keys::kSoundDir, kSoundFolderDefault, keys::kLocations);
+    SetFolder(std::filesystem::absolute(folder).string());
 }
 
 void CSoundOptions::Save(const SoundSettingsIo& io) const {

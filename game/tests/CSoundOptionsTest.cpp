@@ -215,6 +215,10 @@ TEST_F(CSoundOptionsTest, LoadReadsSwitchesFolderAndTrustsTheDeviceAgain) {
     store.values["Locations/Sound"] = "/data/waves";
     options_.Load(store.io());
     EXPECT_EQ(options_.FilePath(1125), "/data/waves/JIGCLICK.WAV");
+
+    store.values["Locations/Sound"] = "waves";
+    options_.Load(store.io());
+    EXPECT_EQ(options_.Folder(), (fs::current_path() / "waves/").string());
 }
 
 TEST_F(CSoundOptionsTest, SaveWritesTheTenSwitchesWhereLoadFindsThem) {
