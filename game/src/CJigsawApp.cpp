@@ -1,0 +1,107 @@
+#include "CJigsawApp.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include "CJigsawDoc.h"
+#include "CJigsawView.h"
+#include "CMainFrame.h"
+#include "CommandIds.h"
+#include "CommandLine.h"
+#include "PIXPICK32.h"
+#include "platform/Look.h"
+
+namespace {
+
+CJigsawApp* theApp = nullptr;
+
+constexpr int kStartPieceSize = 60;
+
+}  // namespace
+
+CJigsawApp::CJigsawApp(int& argc, char** argv)
+    : hooks_(EventHooks::forSystem([this] { return pictureFile; })) {
+    if (QApplication::instance() == nullptr) {
+        ownedApp_ = std::make_unique<QApplication>(argc, argv);
+    }
+    QApplication::setApplicationName(QString::fromUtf8(kTitle));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    theApp = this;
+}
+
+CJigsawApp::~CJigsawApp() {
+    frame_.reset();
+    doc_.reset();
+    theApp = nullptr;
+}
+
+CJigsawApp* CJigsawApp::instance() {
+    return theApp;
+}
+
+bool CJigsawApp::InitInstance(const std::string& commandLine) {
+    applyGreyDialogs();
+    pieceHeight = kStartPieceSize;
+    pieceWidth = kStartPieceSize;
+    // The game-sound player loads its own settings here once game sounds
+    // exist; nothing else depends on it at start-up.
+    loadPreferences();
+    platform::applyClassicLook(*qApp);
+    InitPictloadLib();
+    createFrame();
+    frame_->postCommand(cmd::kRefreshMenu);
+    frame_->setWindowTitle(QString::fromUtf8(kTitle));
+    processCommandLine(commandLine);
+    return true;
+}
+
+int CJigsawApp::Run() {
+    frame_->show();
+    return QApplication::exec();
+}
+
+void CJigsawApp::SetStatusPaneText(int pane, const QString& text) {
+    if (frame_) {
+        frame_->SetPaneText(pane, text);
+    }
+}
+
+// Dialogs get a light grey background with black text.
+void CJigsawApp::applyGreyDialogs() {
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    QApplication::setPalette(palette);
+}
+
+void CJigsawApp::loadPreferences() {
+    prefs = Preferences();
+    background = RGB(0, 0, 255);
+    prefs.load();
+}
+
+void CJigsawApp::createFrame() {
+    doc_ = std::make_unique<CJigsawDoc>();
+    frame_ = std::make_unique<CMainFrame>(doc_.get());
+}
+
+void CJigsawApp::processCommandLine(const std::string& commandLine) {
+    const CommandLineAction action = parseCommandLine(commandLine);
+    if (action.enableOldtimer) {
+        EnableOldtimer();
+        return;
+    }
+    CJigsawView* target = frame_->view();
+    const QString path = QString::fromStdString(action.path);
+    if (action.restoreGame) {
+        QMetaObject::invokeMethod(
+            target, [target, path] { target->restoreGameFile(path); }, Qt::QueuedConnection);
+    }
+    if (action.loadPicture) {
+        QMetaObject::invokeMethod(
+            target, [target, path] { target->loadPictureFile(path); }, Qt::QueuedConnection);
+    }
+    if (action.newGame) {
+        target->postCommand(cmd::kNewGame);
+    }
+}

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <string>
+#include <vector>
+
+#include "CJigsawApp.h"
+#include "CJigsawView.h"
+#include "CMainFrame.h"
+#include "TestSupport.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+class JigsawAppTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testApp();
+        platform::setMessageBoxInterceptor([this](const platform::MessageBoxRecord& box) {
+            boxes.push_back(box.text);
+            return IDOK;
+        });
+    }
+    void TearDown() override { platform::setMessageBoxInterceptor({}); }
+
+    TempSettings settings;
+    std::vector<std::string> boxes;
+    int argc = 1;
+    char name[6] = "tests";
+    char* argv[2] = {name, nullptr};
+};
+
+}  // namespace
+
+TEST_F(JigsawAppTest, StartUpReadsSettingsAndBuildsTheFrame) {
+    WriteIniString("0,12,0,1,1", "Settings");
+    WriteIniString("10 20 30", "Background", "Options");
+    CJigsawApp app(argc, argv);
+    EXPECT_EQ(CJigsawApp::instance(), &app);
+    EXPECT_TRUE(app.InitInstance(""));
+    EXPECT_EQ(app.pieceWidth, 60);
+    EXPECT_EQ(app.pieceHeight, 60);
+    EXPECT_EQ(app.imageSlot, -1);
+    EXPECT_EQ(app.prefs.smallPieceLimit, 12);
+    EXPECT_EQ(app.prefs.moveAside, 1);
+    EXPECT_EQ(app.prefs.loadingPriority, 2);  // not in the value: built-in default
+    EXPECT_EQ(app.background, RGB(10, 20, 30));
+    ASSERT_NE(app.mainFrame(), nullptr);
+    EXPECT_EQ(app.view, app.mainFrame()->view());
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "Tessella");
+    app.SetStatusPaneText(2, "Score");
+    app.SetStatusPaneText(7, "ignored");
+    EXPECT_EQ(app.mainFrame()->paneText(2), "Score");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(JigsawAppTest, MissingFilesOnTheCommandLineAreReportedNotFatal) {
+    CJigsawApp app(argc, argv);
+    app.InitInstance("/no/such/dir/game.JIG");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("/no/such/dir/game.JIG"), std::string::npos);
+}
+
+TEST_F(JigsawAppTest, UnknownExtensionsAndBrokenSettingsAreIgnored) {
+    WriteIniString("nonsense", "Settings");
+    WriteIniString("red green", "Background", "Options");
+    WriteIniString("-1", "Level");
+    CJigsawApp app(argc, argv);
+    app.InitInstance("/no/such/notes.txt");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(app.prefs.smallPieceLimit, 4);
+    EXPECT_EQ(app.background, RGB(0, 0, 255));
+    EXPECT_EQ(app.view->state().level, 4);
+}
