@@ -1,0 +1,292 @@
+#include "cutting/SpanRegion.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "RegionMessages.h"
+#include "cutting/Failures.h"
+
+namespace cutting {
+
+namespace {
+
+// Scans a mask row by row, left to right, and hands every run of set pixels
+// to emit. Outside a run a zero byte skips 8 pixels, inside a run a full byte
+// does, so empty and solid stretches cost one test per byte.
+template <typename Emit>
+void scanMask(const MaskBits& mask, Emit&& emit) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(mask.words);
+    const std::size_t stride = static_cast<std::size_t>(mask.wordsPerRow) * 2;
+    for (int y = 0; y < mask.height; ++y) {
+        const std::uint8_t* row = bytes + stride * static_cast<std::size_t>(y);
+        int start = -1;
+        int x = 0;
+        while (x < mask.width) {
+            const std::uint8_t byte = row[x / 8];
+            if (x % 8 == 0 && byte == (start < 0 ? 0x00 : 0xFF)) {
+                x += 8;
+                continue;
+            }
+            const bool set = (byte & (0x80 >> (x % 8))) != 0;
+            if (set && start < 0) {
+                start = x;
+            } else if (!set && start >= 0) {
+                emit(start, x - 1, y);
+                start = -1;
+            }
+            ++x;
+        }
+        if (start >= 0) {
+            emit(start, mask.width - 1, y);
+        }
+    }
+}
+
+Run makeRun(int left, int right, int top, int bottom) {
+    return {static_cast<std::int16_t>(left), static_cast<std::int16_t>(right),
+            static_cast<std::int16_t>(top), static_cast<std::int16_t>(bottom)};
+}
+
+bool before(const Run& a, const Run& b) {
+    return a.top < b.top || (a.top == b.top && a.left < b.left);
+}
+
+}  // namespace
+
+Run* SpanRegion::allocate(std::size_t runs) {
+    return static_cast<Run*>(std::calloc(runs + kTailRecords, sizeof(Run)));
+}
+
+SpanRegion::SpanRegion(Run* block, int count) : runs_(block), count_(count) {
+    finish();
+}
+
+SpanRegion::SpanRegion(SpanRegion&& other) noexcept
+    : runs_(other.runs_), count_(other.count_), bounds_(other.bounds_), simple_(other.simple_) {
+    other.runs_ = nullptr;
+    other.count_ = 0;
+}
+
+SpanRegion& SpanRegion::operator=(SpanRegion&& other) noexcept {
+    if (this != &other) {
+        std::free(runs_);
+        runs_ = other.runs_;
+        count_ = other.count_;
+        bounds_ = other.bounds_;
+        simple_ = other.simple_;
+        other.runs_ = nullptr;
+        other.count_ = 0;
+    }
+    return *this;
+}
+
+SpanRegion::~SpanRegion() {
+    std::free(runs_);
+}
+
+SpanRegion SpanRegion::fromRect(int left, int top, int right, int bottom) {
+    Run* block = allocate(1);
+    if (block == nullptr) {
+        throw MemoryException();
+    }
+    const bool empty = right < left || bottom < top;
+    if (!empty) {
+        block[0] = makeRun(left, right, top, bottom);
+    }
+    return SpanRegion(block, empty ? 0 : 1);
+}
+
+SpanRegion SpanRegion::fromMask(const MaskBits& mask) {
+    if (mask.words == nullptr || mask.width <= 0 || mask.height <= 0) {
+        return fromRect(0, 0, -1, -1);
+    }
+    // A row of w pixels holds at most (w + 1) / 2 runs (alternating pixels).
+    const std::size_t worst = static_cast<std::size_t>((mask.width + 1) / 2) * mask.height;
+    Run* block = allocate(worst);
+    if (block == nullptr) {
+        std::size_t exact = 0;
+        scanMask(mask, [&](int, int, int) { ++exact; });
+        block = allocate(exact);
+        if (block == nullptr) {
+            throw MemoryException();
+        }
+    }
+    int count = 0;
+    scanMask(mask, [&](int left, int right, int y) {
+        block[count++] =
+            makeRun(left + mask.offsetX, right + mask.offsetX, y + mask.offsetY, y + mask.offsetY);
+    });
+    return SpanRegion(block, count);
+}
+
+// Writes the terminating run and the zeroed tail, shrinks the block to its
+// final size and brings bounds and classification up to date.
+void SpanRegion::finish() {
+    runs_[count_] = Run{kBeyond, kBeyond, kBeyond, kBeyond};
+    std::fill(runs_ + count_ + 1, runs_ + count_ + kTailRecords, Run{});
+    auto* shrunk = static_cast<Run*>(
+        std::realloc(runs_, sizeof(Run) * (static_cast<std::size_t>(count_) + kTailRecords)));
+    if (shrunk != nullptr) {
+        runs_ = shrunk;
+    }
+    computeBounds();
+    classify();
+}
+
+void SpanRegion::computeBounds() {
+    if (count_ == 0) {
+        bounds_ = RegionBounds{};
+        return;
+    }
+    RegionBounds b{INT16_MAX, INT16_MIN, INT16_MAX, INT16_MIN};
+    for (int i = 0; i < count_; ++i) {
+        const Run& r = runs_[i];
+        b.left = std::min(b.left, r.left);
+        b.right = std::max(b.right, r.right);
+        b.top = std::min(b.top, r.top);
+        b.bottom = std::max(b.bottom, r.bottom);
+    }
+    bounds_ = b;
+}
+
+void SpanRegion::classify() {
+    simple_ = true;
+    for (int i = 0; i < count_ && simple_; ++i) {
+        const Run& r = runs_[i];
+        const bool ordered = i == 0 || r.top > runs_[i - 1].top ||
+                             (r.top == runs_[i - 1].top && r.left > runs_[i - 1].right);
+        simple_ = r.top == r.bottom && ordered;
+    }
+}
+
+bool SpanRegion::usable() const {
+    if (runs_ == nullptr) {
+        regionMessage(kNotAllocated);
+        return false;
+    }
+    return true;
+}
+
+std::vector<Run> SpanRegion::rows() const {
+    std::vector<Run> out;
+    if (simple_) {
+        out.assign(runs_, runs_ + count_);
+        return out;
+    }
+    std::vector<Run> all;
+    for (int i = 0; i < count_; ++i) {
+        const Run& r = runs_[i];
+        for (int y = r.top; y <= r.bottom; ++y) {
+            all.push_back(makeRun(r.left, r.right, y, y));
+        }
+    }
+    std::stable_sort(all.begin(), all.end(), before);
+    for (const Run& r : all) {
+        if (!out.empty() && out.back().top == r.top && r.left - 1 <= out.back().right) {
+            out.back().right = std::max(out.back().right, r.right);
+        } else {
+            out.push_back(r);
+        }
+    }
+    return out;
+}
+
+RegionBounds SpanRegion::bounds() const {
+    if (!usable()) {
+        return RegionBounds{};
+    }
+    return bounds_;
+}
+
+void SpanRegion::offset(int dx, int dy) {
+    if (!usable()) {
+        return;
+    }
+    Busy busy(*this);
+    for (int i = 0; i < count_; ++i) {
+        Run& r = runs_[i];
+        r = makeRun(r.left + dx, r.right + dx, r.top + dy, r.bottom + dy);
+    }
+    if (count_ > 0) {
+        bounds_ = RegionBounds{static_cast<std::int16_t>(bounds_.left + dx),
+                               static_cast<std::int16_t>(bounds_.right + dx),
+                               static_cast<std::int16_t>(bounds_.top + dy),
+                               static_cast<std::int16_t>(bounds_.bottom + dy)};
+    }
+}
+
+bool SpanRegion::contains(int x, int y) const {
+    if (!usable()) {
+        return false;
+    }
+    if (count_ == 0 || x < bounds_.left || x > bounds_.right || y < bounds_.top ||
+        y > bounds_.bottom) {
+        return false;
+    }
+    Busy busy(*this);
+    if (!simple_) {
+        return std::any_of(runs_, runs_ + count_, [&](const Run& r) {
+            return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
+        });
+    }
+    // Bisection for the last run at or before (y, x) in (top, left) order.
+    int lo = 0;
+    int hi = count_;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        const Run& r = runs_[mid];
+        if (r.top < y || (r.top == y && r.left <= x)) {
+            lo = mid + 1;
+        } else {
+            hi = mid;
+        }
+    }
+    if (lo == 0) {
+        return false;
+    }
+    const Run& r = runs_[lo - 1];
+    return r.top == y && x <= r.right;
+}
+
+void SpanRegion::append(const SpanRegion& b) {
+    if (!usable() || !b.usable()) {
+        return;
+    }
+    Busy busy(*this);
+    const std::vector<Run> added(b.runs_, b.runs_ + b.count_);
+    const std::size_t total = static_cast<std::size_t>(count_) + added.size();
+    auto* grown = static_cast<Run*>(std::realloc(runs_, sizeof(Run) * (total + kTailRecords)));
+    if (grown == nullptr) {
+        regionMessage(kNoMemory);
+        return;
+    }
+    runs_ = grown;
+    std::copy(added.begin(), added.end(), runs_ + count_);
+    count_ = static_cast<std::int32_t>(total);
+    finish();
+}
+
+void SpanRegion::free() {
+    if (busy_ != 0) {
+        regionMessage(kLockingError);
+    }
+    std::free(runs_);
+    runs_ = nullptr;
+    count_ = 0;
+    bounds_ = RegionBounds{};
+    simple_ = true;
+}
+
+SpanRegion SpanRegion::upperLeftRim() const {
+    SpanRegion shifted = copy();
+    shifted.offset(1, 1);
+    return combine(*this, shifted, kDifference);
+}
+
+SpanRegion SpanRegion::lowerRightRim() const {
+    SpanRegion shifted = copy();
+    shifted.offset(-1, -1);
+    return combine(*this, shifted, kDifference);
+}
+
+}  // namespace cutting

@@ -1,0 +1,79 @@
+#include "cutting/CoordMap.h"
+#include "cutting/SpanRegion.h"
+#include "platform/Surface.h"
+
+namespace cutting {
+
+bool SpanRegion::copyThrough(platform::Surface& dst, int dx, int dy, const platform::Surface& src,
+                             int sx, int sy, const CoordMap* map) const {
+    if (!usable()) {
+        return false;
+    }
+    if (dst.isNull() || src.isNull()) {
+        return false;
+    }
+    Busy busy(*this);
+    if (map == nullptr) {
+        for (int i = 0; i < count_; ++i) {
+            const Run& r = runs_[i];
+            dst.blit(dx + r.left, dy + r.top, r.right - r.left + 1, r.bottom - r.top + 1, src,
+                     sx + r.left, sy + r.top);
+        }
+        return true;
+    }
+    const CoordMap& m = *map;
+    const int shiftX = m[dx] - m[sx];
+    const int shiftY = m[dy] - m[sy];
+    const bool reduced = m.reduces();
+    for (int i = 0; i < count_; ++i) {
+        const Run& r = runs_[i];
+        const int left = m[sx + r.left];
+        const int width = m[sx + r.right + 1] - left;
+        const int top = m[sy + r.top];
+        int height = m[sy + r.bottom + 1] - top;
+        if (reduced) {
+            // Two table rows on one screen row: the first of them is skipped.
+            if (m[sy + r.top + 1] == top) {
+                continue;
+            }
+            height = 1;
+        }
+        dst.blit(left + shiftX, top + shiftY, width, height, src, left, top);
+    }
+    return true;
+}
+
+void SpanRegion::drawLines(platform::Surface& dst, int x, int y, std::uint32_t colorRef,
+                           const CoordMap* map, int mode) const {
+    if (!usable()) {
+        return;
+    }
+    Busy busy(*this);
+    const platform::Pixel colour = platform::pixelFromColorRef(colorRef);
+    for (int i = 0; i < count_; ++i) {
+        const Run& r = runs_[i];
+        if (map == nullptr) {
+            dst.hline(x + r.left, x + r.right, y + r.top, colour);
+            continue;
+        }
+        const CoordMap& m = *map;
+        const int x0 = m[x + r.left];
+        const int x1 = m[x + r.right + 1] - 1;
+        if (x1 < x0) {
+            continue;
+        }
+        const int t = y + r.top;
+        if (!m.reduces()) {
+            for (int row = m[t]; row < m[y + r.bottom + 1]; ++row) {
+                dst.hline(x0, x1, row, colour);
+            }
+        } else if (m[t + 1] != m[t]) {
+            dst.hline(x0, x1, m[t], colour);
+        } else if (m[t + 2] != m[t]) {
+            // A row merged with the next keeps its line on the side of its rim.
+            dst.hline(x0, x1, mode == 1 ? m[t + 1] : m[t - 1], colour);
+        }
+    }
+}
+
+}  // namespace cutting
