@@ -1,6 +1,7 @@
-#include "PIXPICK32.h"
+// Start and end of the library.
 
 #include "LibraryState.h"
+#include "PIXPICK32.h"
 
 extern "C" {
 
@@ -9,5 +10,26 @@ int InitPictloadLib(void) {
     return 1;
 }
 
-void EnableOldtimer(void) { piclib::state().oldTimer = true; }
+int ExitPicloadLib(void) {
+    piclib::LibraryState& s = piclib::state();
+    s.dropPalette();
+    s.dialogBusy = false;
+    s.selection.clear();
+    s.selectionCount = 0;
+    // The file dialog keeps no drawing object of its own between calls.
+    return 0;
+}
+
+void UnloadLibrary(void) {
+    piclib::state() = piclib::LibraryState{};
+}
+
+void EnableOldtimer(void) {
+    piclib::state().oldTimer = true;
+}
+
+int UseOnlyPPX(int flag) {
+    piclib::state().onlyPpx = flag != 0;
+    return 1;
+}
 }
