@@ -73,6 +73,17 @@ TEST_F(ConfigPathTest, SetupUsesTheLocationOfOrbisInfInTheCurrentDirectory) {
     RegCloseKey(key);
 }
 
+TEST_F(ConfigPathTest, AnUnreadableOrbisInfMeansTheDefaultLocation) {
+    mkdir("inst/Orbis.inf");
+    std::filesystem::current_path(dir_ / "inst");
+    char directory[260] = "/games";
+    EXPECT_EQ(SetupPathForIniFile(directory), 1);
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyA(HKEY_CLASSES_ROOT, "SOFTWARE\\Classes\\Orbis_Playware\\Location", &key),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
 TEST_F(ConfigPathTest, SetupReportsAKeyThatCannotBeCreated) {
     write("plainfile", "");
     ::setenv("TESSELLA_REGISTRY", file("plainfile/registry").c_str(), 1);
