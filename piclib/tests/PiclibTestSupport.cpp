@@ -1,0 +1,69 @@
+#include "PiclibTestSupport.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "BKIT32.h"
+
+namespace pictest {
+
+std::vector<std::uint8_t> encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, format).write(image);
+    return {bytes.begin(), bytes.end()};
+}
+
+QImage filled(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+platform::PackedDib solidDib(int width, int height, std::uint32_t colour) {
+    auto dib = platform::PackedDib::create(width, height, 24);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = dib.row(y) + 3 * x;
+            p[0] = static_cast<std::uint8_t>(colour);
+            p[1] = static_cast<std::uint8_t>(colour >> 8);
+            p[2] = static_cast<std::uint8_t>(colour >> 16);
+        }
+    }
+    return dib;
+}
+
+std::uint32_t pixelAt(const platform::PackedDib& dib, int x, int y) {
+    const std::uint8_t* p = dib.row(y) + 3 * x;
+    return (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           p[0];
+}
+
+std::string scratchFolder(const std::string& name) {
+    const std::filesystem::path dir = std::filesystem::path(TESSELLA_TEST_OUTPUT) / "piclib" / name;
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir.string();
+}
+
+void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string useConfigDirectory(const std::string& dir) {
+    const std::string store = std::string(TESSELLA_TEST_OUTPUT) + "/piclib/registry";
+    setenv("TESSELLA_REGISTRY", store.c_str(), 1);
+    std::string withSeparator = dir;
+    std::vector<char> buffer(withSeparator.begin(), withSeparator.end());
+    buffer.resize(buffer.size() + 2, '\0');
+    SetupPathForIniFile(buffer.data());
+    return buffer.data();
+}
+
+}  // namespace pictest
