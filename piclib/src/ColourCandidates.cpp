@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "ColourTables.h"
 
@@ -22,24 +23,29 @@ int channelOf(const ReduceColour& c, int channel) {
 
 }  // namespace
 
+void ColourCandidates::Release::operator()(std::uint8_t* p) const {
+    std::free(p);
+}
+
 ColourCandidates::ColourCandidates(const ReducePalette& palette, int chosen)
     : palette_(palette),
       chosen_(chosen),
+      memo_(static_cast<std::uint8_t*>(
+          std::calloc(static_cast<std::size_t>(kBoxes) * kColoursPerBox, 1))),
       boxes_(kBoxes),
-      squares_(ColourTables::instance().squares() + ColourTables::kMaxDifference) {
+      squares_(ColourTables::instance().squares()) {
+    if (!memo_) {
+        throw std::bad_alloc();
+    }
     built_.reserve(kBoxes);
 }
 
-std::uint8_t ColourCandidates::map(int red, int green, int blue) {
-    const int boxIndex = ((red >> 4) << 8) | ((green >> 4) << 4) | (blue >> 4);
+// Finds the index of a colour not remembered yet, adding it to the palette
+// when it lies too far from every chosen colour.
+std::uint8_t ColourCandidates::search(int boxIndex, int colour, int red, int green, int blue) {
     Box& box = boxes_[boxIndex];
-    if (!box.storage) {
+    if (!box.list) {
         build(boxIndex);
-    }
-    const int local = ((red & 15) << 8) | ((green & 15) << 4) | (blue & 15);
-    const std::uint8_t known = box.memo()[local];
-    if (known != kUnknown) {
-        return known;
     }
     std::uint32_t distance = 0;
     std::uint8_t index = nearest(box, red, green, blue, distance);
@@ -49,7 +55,7 @@ std::uint8_t ColourCandidates::map(int red, int green, int blue) {
             index = add(red, green, blue);
         }
     }
-    box.memo()[local] = index;
+    memo_.get()[colour] = index;
     return index;
 }
 
@@ -61,7 +67,7 @@ std::uint8_t ColourCandidates::nearest(const Box& box, int red, int green, int b
         distance = kFar;
         return kUnknown;
     }
-    const std::uint8_t* list = box.list();
+    const std::uint8_t* list = box.list.get();
     std::uint8_t best = list[box.count - 1];
     const ReduceColour& first = palette_[best];
     distance =
@@ -90,8 +96,7 @@ std::uint8_t ColourCandidates::nearest(const Box& box, int red, int green, int b
 // first.
 void ColourCandidates::build(int boxIndex) {
     Box& box = boxes_[boxIndex];
-    box.storage = std::make_unique<std::uint8_t[]>(kColoursPerBox + kMostColours);
-    std::memset(box.memo(), kUnknown, kColoursPerBox);
+    box.list = std::make_unique<std::uint8_t[]>(kMostColours);
     box.bound = kFar;
     const int end = kFirstIndex + chosen_;
     for (int i = kFirstIndex; i < end; ++i) {
@@ -100,7 +105,7 @@ void ColourCandidates::build(int boxIndex) {
     box.count = 0;
     for (int i = end - 1; i >= kFirstIndex; --i) {
         if (nearDistance(i, boxIndex) <= box.bound) {
-            box.list()[box.count++] = static_cast<std::uint8_t>(i);
+            box.list[box.count++] = static_cast<std::uint8_t>(i);
         }
     }
     built_.push_back(boxIndex);
@@ -113,7 +118,8 @@ std::uint8_t ColourCandidates::add(int red, int green, int blue) {
     for (const int boxIndex : built_) {
         Box& box = boxes_[boxIndex];
         if (update(box, boxIndex, index)) {
-            std::memset(box.memo(), kUnknown, kColoursPerBox);
+            std::memset(memo_.get() + static_cast<std::size_t>(boxIndex) * kColoursPerBox, kUnknown,
+                        kColoursPerBox);
         }
     }
     return static_cast<std::uint8_t>(index);
@@ -122,7 +128,7 @@ std::uint8_t ColourCandidates::add(int red, int green, int blue) {
 // Brings a built list up to date with a new colour; true when it changed.
 bool ColourCandidates::update(Box& box, int boxIndex, int colour) {
     const std::uint32_t far = farDistance(colour, boxIndex);
-    std::uint8_t* list = box.list();
+    std::uint8_t* list = box.list.get();
     if (far < box.bound) {
         box.bound = far;
         const auto kept = std::remove_if(list, list + box.count, [&](std::uint8_t i) {

@@ -14,9 +14,9 @@ namespace piclib {
 // nearest to some colour in it. While fewer than 236 colours are chosen, a
 // colour far from every candidate becomes a new palette entry itself.
 //
-// Each built box also remembers the index found for each of its 4096
-// colours; a box forgets them whenever its candidate list changes, so the
-// answers are those of a fresh search.
+// The index found for each colour is remembered; a box forgets the answers
+// for its colours whenever its candidate list changes, so they are always
+// those of a fresh search.
 class PIXPICK32_EXPORT ColourCandidates {
   public:
     static constexpr int kFirstIndex = 10;    // palette index of the first chosen colour
@@ -26,25 +26,30 @@ class PIXPICK32_EXPORT ColourCandidates {
     // std::bad_alloc when memory is short (also later, from map).
     ColourCandidates(const ReducePalette& palette, int chosen);
 
-    std::uint8_t map(int red, int green, int blue);
+    std::uint8_t map(int red, int green, int blue) {
+        const int box = ((red >> 4) << 8) | ((green >> 4) << 4) | (blue >> 4);
+        const int colour = (box << 12) | ((red & 15) << 8) | ((green & 15) << 4) | (blue & 15);
+        const std::uint8_t known = memo_.get()[colour];
+        return known != kUnknown ? known : search(box, colour, red, green, blue);
+    }
     const ReducePalette& palette() const { return palette_; }
     int chosen() const { return chosen_; }
 
   private:
     static constexpr int kBoxes = 4096;
     static constexpr int kColoursPerBox = 4096;
-    static constexpr std::uint8_t kUnknown = 255;  // never a chosen index
+    static constexpr std::uint8_t kUnknown = 0;  // a reserved index, never chosen
 
     struct Box {
         std::uint32_t bound = 0;  // least farthest-point distance of any colour
         int count = 0;
-        // The remembered indices of the box's colours, then its list of
-        // candidate indices; null until the box is first used.
-        std::unique_ptr<std::uint8_t[]> storage;
-        std::uint8_t* memo() const { return storage.get(); }
-        std::uint8_t* list() const { return storage.get() + kColoursPerBox; }
+        std::unique_ptr<std::uint8_t[]> list;  // candidate indices; null until first used
+    };
+    struct Release {
+        void operator()(std::uint8_t* p) const;
     };
 
+    std::uint8_t search(int box, int colour, int red, int green, int blue);
     void build(int box);
     std::uint8_t nearest(const Box& box, int red, int green, int blue,
                          std::uint32_t& distance) const;
@@ -55,9 +60,13 @@ class PIXPICK32_EXPORT ColourCandidates {
 
     ReducePalette palette_;
     int chosen_;
+    // Remembered index of every colour, box by box (box * 4096 + colour in
+    // box). Zero-filled on demand, so only the boxes a picture uses take
+    // memory.
+    std::unique_ptr<std::uint8_t[], Release> memo_;
     std::vector<Box> boxes_;
     std::vector<int> built_;        // boxes with a list, in order of building
-    const std::uint32_t* squares_;  // min(d * d, 10000) at d + 255
+    const std::uint32_t* squares_;  // min(d * d, 10000), centred on 0
 };
 
 }  // namespace piclib

@@ -2,8 +2,7 @@
 
 namespace piclib {
 
-ColourSampled::ColourSampled(ReduceSource& source)
-    : squares_(ColourTables::instance().squares() + ColourTables::kMaxDifference) {
+ColourSampled::ColourSampled(ReduceSource& source) : squares_(ColourTables::instance().squares()) {
     palette_ = cube_.palette();
     const int columnStep = source.width() / 16;
     const int rowStep = source.rows() / 10;

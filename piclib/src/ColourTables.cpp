@@ -19,10 +19,8 @@ ColourTables::ColourTables() {
         const int q = e >= 0 ? e / 16 : -((15 - e) / 16);  // rounded down
         const int r = e - 16 * q;
         const int i = e + kMaxDifference;
-        ahead_[i] = 7 * q + kRemainder7[r];
-        below_[i] = 5 * q + kRemainder5[r];
-        belowBehind_[i] = 3 * q + kRemainder3[r];
-        belowAhead_[i] = q + kRemainder1[r];
+        shares_[i] = {7 * q + kRemainder7[r], 5 * q + kRemainder5[r], 3 * q + kRemainder3[r],
+                      q + kRemainder1[r]};
         limit_[i] = std::clamp(e, -kErrorLimit, kErrorLimit);
         square_[i] = static_cast<std::uint32_t>(std::min(e * e, kSquareLimit));
     }

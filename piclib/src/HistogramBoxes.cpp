@@ -151,14 +151,14 @@ void HistogramBoxes::rank(int index) {
 
 // Squared error of both cells against their merged mean, weighted by counts.
 std::uint64_t HistogramBoxes::mergeCost(const Cell& p, const Cell& q) const {
-    const ColourTables& t = ColourTables::instance();
+    const std::uint32_t* squares = ColourTables::instance().squares();
     const std::uint64_t total = p.count + q.count;
     std::uint64_t pError = 0;
     std::uint64_t qError = 0;
     for (int c = 0; c < 3; ++c) {
         const int merged = static_cast<int>((p.sum[c] + q.sum[c] + total / 2) / total);
-        pError += t.square(p.mean[c] - merged);
-        qError += t.square(q.mean[c] - merged);
+        pError += squares[p.mean[c] - merged];
+        qError += squares[q.mean[c] - merged];
     }
     return q.count * qError + p.count * pError;
 }

@@ -49,6 +49,8 @@ class ReduceFrame {
 
     template <int Step, class Mapper>
     void convertRow(Mapper& mapper, int row, const std::int32_t* errors, std::int32_t* next);
+    template <int Step>
+    static int spread(const ColourTables::Shares& share, std::int32_t* below);
 
     ReduceSource& source_;
     std::uint8_t* pixels_;
@@ -78,6 +80,9 @@ template <int Step, class Mapper>
 void ReduceFrame::convertRow(Mapper& mapper, int row, const std::int32_t* errors,
                              std::int32_t* next) {
     const ColourTables& t = ColourTables::instance();
+    const ColourTables::Shares* shares = t.shares();
+    const std::int32_t* limit = t.limits();
+    const std::int32_t* clamp = t.clamps();
     const std::uint8_t* src = source_.row(row);
     std::uint8_t* dst = pixels_ + static_cast<std::size_t>(row) * stride_;
     const ReducePalette& palette = mapper.palette();
@@ -87,27 +92,34 @@ void ReduceFrame::convertRow(Mapper& mapper, int row, const std::int32_t* errors
     // the starting column has none, so it starts from zero instead of keeping
     // what the row two above left there.
     next[kRecord * first] = next[kRecord * first + 1] = next[kRecord * first + 2] = 0;
-    int carry[3] = {0, 0, 0};
+    int carryRed = 0;
+    int carryGreen = 0;
+    int carryBlue = 0;
     for (int x = first; x != end; x += Step) {
         const std::int32_t* collected = errors + kRecord * x;
         const std::uint8_t* s = src + 3 * static_cast<std::size_t>(x);
-        const int value[3] = {t.clamp(s[2] + t.limit(carry[0] + collected[0])),
-                              t.clamp(s[1] + t.limit(carry[1] + collected[1])),
-                              t.clamp(s[0] + t.limit(carry[2] + collected[2]))};
-        const std::uint8_t index = mapper.map(value[0], value[1], value[2]);
+        const int red = clamp[s[2] + limit[carryRed + collected[0]]];
+        const int green = clamp[s[1] + limit[carryGreen + collected[1]]];
+        const int blue = clamp[s[0] + limit[carryBlue + collected[2]]];
+        const std::uint8_t index = mapper.map(red, green, blue);
         dst[x] = index;
         const ReduceColour& chosen = palette[index];
-        const int error[3] = {value[0] - chosen.red, value[1] - chosen.green,
-                              value[2] - chosen.blue};
         std::int32_t* below = next + kRecord * x;
-        for (int c = 0; c < 3; ++c) {
-            const int e = error[c];
-            carry[c] = t.ahead(e);
-            below[c] += t.below(e);
-            below[c - kRecord * Step] += t.belowBehind(e);
-            below[c + kRecord * Step] = t.belowAhead(e);
-        }
+        carryRed = spread<Step>(shares[red - chosen.red], below);
+        carryGreen = spread<Step>(shares[green - chosen.green], below + 1);
+        carryBlue = spread<Step>(shares[blue - chosen.blue], below + 2);
     }
+}
+
+// Passes one channel's shares to the next row and returns the share for the
+// pixel ahead. The entry below and ahead has not been written in this row
+// yet, so it is set rather than added to.
+template <int Step>
+int ReduceFrame::spread(const ColourTables::Shares& share, std::int32_t* below) {
+    below[0] += share.below;
+    below[-kRecord * Step] += share.belowBehind;
+    below[kRecord * Step] = share.belowAhead;
+    return share.ahead;
 }
 
 }  // namespace piclib

@@ -27,16 +27,16 @@ Rgb cubeColour(int index) {
 
 TEST(ColourTables, SplitsErrorsIntoSixteenths) {
     const piclib::ColourTables& t = piclib::ColourTables::instance();
-    EXPECT_EQ(7, t.ahead(17));
-    EXPECT_EQ(5, t.below(17));
-    EXPECT_EQ(4, t.belowBehind(17));
-    EXPECT_EQ(1, t.belowAhead(17));
-    EXPECT_EQ(-1, t.ahead(-1));
-    EXPECT_EQ(0, t.below(-1));
-    EXPECT_EQ(0, t.belowBehind(-1));
-    EXPECT_EQ(0, t.belowAhead(-1));
+    const auto shares = [&](int e) {
+        const piclib::ColourTables::Shares& s = t.share(e);
+        return std::vector<int>{s.ahead, s.below, s.belowBehind, s.belowAhead};
+    };
+    EXPECT_EQ((std::vector<int>{7, 5, 4, 1}), shares(17));
+    EXPECT_EQ((std::vector<int>{-1, 0, 0, 0}), shares(-1));
+    EXPECT_EQ((std::vector<int>{-112, -80, -47, -16}), shares(-255));
     for (int e = -255; e <= 255; ++e) {
-        EXPECT_EQ(e, t.ahead(e) + t.below(e) + t.belowBehind(e) + t.belowAhead(e)) << e;
+        const std::vector<int> s = shares(e);
+        EXPECT_EQ(e, s[0] + s[1] + s[2] + s[3]) << e;
     }
     EXPECT_EQ(20, t.limit(255));
     EXPECT_EQ(-20, t.limit(-21));
