@@ -9,6 +9,15 @@
 #include "BKIT32.h"
 
 namespace pictest {
+namespace {
+
+// Run outside CTest, the tests still keep away from the user's key store.
+const bool privateRegistry = [] {
+    const std::string store = std::string(TESSELLA_TEST_OUTPUT) + "/piclib_tests.registry";
+    return setenv("TESSELLA_REGISTRY", store.c_str(), 0) == 0;
+}();
+
+}  // namespace
 
 std::vector<std::uint8_t> encoded(const QImage& image, const char* format) {
     QByteArray bytes;
@@ -57,8 +66,6 @@ void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
 }
 
 std::string useConfigDirectory(const std::string& dir) {
-    const std::string store = std::string(TESSELLA_TEST_OUTPUT) + "/piclib/registry";
-    setenv("TESSELLA_REGISTRY", store.c_str(), 1);
     std::string withSeparator = dir;
     std::vector<char> buffer(withSeparator.begin(), withSeparator.end());
     buffer.resize(buffer.size() + 2, '\0');

@@ -26,9 +26,8 @@ std::uint32_t pixelAt(const platform::PackedDib& dib, int x, int y);
 std::string scratchFolder(const std::string& name);
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
-// Points the registry stand-in at a private store and records dir as the
-// installation directory, so the library's configuration directory is dir.
-// Returns dir with a trailing separator.
+// Records dir as the installation directory in the tests' private key store, so the library's
+// configuration directory is dir. Returns dir with a trailing separator.
 std::string useConfigDirectory(const std::string& dir);
 
 }  // namespace pictest
