@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <atomic>
 #include <cstdio>
 #include <mutex>
@@ -102,8 +101,12 @@ int showBox(QWidget* owner, const char* text, const char* caption, unsigned flag
     }
     box.setStandardButtons(buttons);
     box.setDefaultButton(standardOf(defaultButton(flags)));
-    if ((buttons & QMessageBox::Cancel) != 0 || set.second == 0) {
-        box.setEscapeButton(standardOf(set.second == 0 ? set.first : IDCANCEL));
+    // Escape answers Cancel where there is one, and the only button of a
+    // one-button box; a yes/no question has to be answered.
+    if ((buttons & QMessageBox::Cancel) != 0) {
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else if (set.second == 0) {
+        box.setEscapeButton(standardOf(set.first));
     }
     return idOf(box.exec());
 }

@@ -16,10 +16,14 @@ namespace {
 // Serialises read-modify-write cycles of the process on the same files.
 std::mutex profileMutex;
 
+// The file a write replaces: an existing file (through any symbolic link, so
+// the link survives), else the new name inside the directory found without
+// regard to case.
 std::string resolveForWrite(const std::string& file) {
     const std::string resolved = platform::resolvePath(file);
     if (platform::fileExists(resolved)) {
-        return resolved;
+        char real[PATH_MAX];
+        return ::realpath(resolved.c_str(), real) != nullptr ? std::string(real) : resolved;
     }
     const std::size_t slash = resolved.rfind(platform::kSeparator);
     if (slash == std::string::npos) {

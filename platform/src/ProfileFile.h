@@ -29,8 +29,6 @@ class ProfileFile {
     // Returns false (leaving any old file untouched) when that fails.
     bool save(const std::string& path) const;
 
-    const std::vector<std::string>& lines() const { return lines_; }
-
   private:
     struct Range {
         std::size_t header;  // index of the "[section]" line

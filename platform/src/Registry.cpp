@@ -45,6 +45,10 @@ long openKey(HKEY root, const char* subKey, HKEY* result, bool create) {
         return ERROR_ACCESS_DENIED;
     }
     const std::string path = fullPath(root, subKey);
+    if (path == root->path) {
+        *result = isRoot(root) ? root : new RegistryKey{path};
+        return ERROR_SUCCESS;
+    }
     std::lock_guard<std::mutex> lock(storeMutex);
     platform::RegistryStore store;
     const std::string file = platform::RegistryStore::location();

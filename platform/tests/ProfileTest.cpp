@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QLocale>
 #include <cstdlib>
 #include <string>
 
@@ -124,6 +125,29 @@ TEST(Profile, FailedWriteLeavesTheOldFile) {
     EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", dir.file("ro/a.ini").c_str()), 0);
     ::chmod(dir.file("ro/a.ini").c_str(), 0644);
     EXPECT_EQ(dir.read("ro/a.ini"), "[S]\nk=1\n");
+}
+
+TEST(Profile, WriteThroughASymbolicLinkKeepsTheLink) {
+    TempDir dir;
+    dir.write("real.ini", "[S]\nk=1\n");
+    ASSERT_EQ(::symlink(dir.file("real.ini").c_str(), dir.file("link.ini").c_str()), 0);
+    ASSERT_EQ(WritePrivateProfileStringA("S", "k", "2", dir.file("link.ini").c_str()), 1);
+    EXPECT_EQ(dir.read("real.ini"), "[S]\nk=2\n");
+    struct stat st {};
+    ASSERT_EQ(::lstat(dir.file("link.ini").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST(Profile, SystemDateOrderFollowsTheLocale) {
+    ::unsetenv("TESSELLA_IDATE");
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(GetProfileIntA("Intl", "iDate", 9), 1);
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    EXPECT_EQ(GetProfileIntA("Intl", "iDate", 9), 0);
+    QLocale::setDefault(QLocale(QStringLiteral("sv_SE")));
+    EXPECT_EQ(GetProfileIntA("Intl", "iDate", 9), 2);
+    QLocale::setDefault(saved);
 }
 
 TEST(Profile, SystemDateOrderComesFromTheEnvironmentOrLocale) {

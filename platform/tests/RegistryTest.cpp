@@ -60,6 +60,15 @@ TEST_F(RegistryTest, CreateSetAndQueryPersistInTheStoreFile) {
               "HKEY_CLASSES_ROOT\\SOFTWARE\\Classes\\Orbis_Playware\\Location=/opt/tessella/\n");
 }
 
+TEST_F(RegistryTest, TheRootAlwaysOpens) {
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyA(HKEY_CLASSES_ROOT, "", &key), ERROR_SUCCESS);
+    EXPECT_EQ(key, HKEY_CLASSES_ROOT);
+    EXPECT_EQ(RegOpenKeyA(HKEY_CLASSES_ROOT, "\\", &key), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    EXPECT_EQ(RegOpenKeyA(nullptr, "A", &key), ERROR_FILE_NOT_FOUND);
+}
+
 TEST_F(RegistryTest, LongValuesAreCutAndReported) {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyA(HKEY_CLASSES_ROOT, "A", &key), ERROR_SUCCESS);
