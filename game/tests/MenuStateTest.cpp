@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QString>
+
 #include <map>
 
 #include "CommandIds.h"
@@ -102,4 +105,15 @@ TEST(HelpContext, HelpFileLiesInTheSharedDataBesideBin) {
     const std::string file = help::applicationHelpFile();
     EXPECT_NE(file.find("/share/tessella/help/TESSELLA.HLP"), std::string::npos);
     EXPECT_EQ(file.find("/bin/"), std::string::npos);
+}
+
+TEST(HelpContext, EveryTopicUsedExistsInTheHelpFile) {
+    QFile file(QStringLiteral(TESSELLA_SOURCE_DIR "/data/help/TESSELLA.HLP"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    for (const char* id :
+         {"contents", "2", "10", "1501", "1502", "1511", "1515", "1519", "1529", "1531", "1536"}) {
+        EXPECT_TRUE(text.contains(QStringLiteral("id=\"%1\"").arg(id))) << id;
+    }
+    EXPECT_TRUE(text.contains("<meta name=\"keywords\""));
 }
