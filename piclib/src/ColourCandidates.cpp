@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <new>
 
 #include "ColourTables.h"
 
@@ -23,26 +21,17 @@ int channelOf(const ReduceColour& c, int channel) {
 
 }  // namespace
 
-void ColourCandidates::Release::operator()(std::uint8_t* p) const {
-    std::free(p);
-}
-
 ColourCandidates::ColourCandidates(const ReducePalette& palette, int chosen)
     : palette_(palette),
       chosen_(chosen),
-      memo_(static_cast<std::uint8_t*>(
-          std::calloc(static_cast<std::size_t>(kBoxes) * kColoursPerBox, 1))),
       boxes_(kBoxes),
       squares_(ColourTables::instance().squares()) {
-    if (!memo_) {
-        throw std::bad_alloc();
-    }
     built_.reserve(kBoxes);
 }
 
 // Finds the index of a colour not remembered yet, adding it to the palette
 // when it lies too far from every chosen colour.
-std::uint8_t ColourCandidates::search(int boxIndex, int colour, int red, int green, int blue) {
+std::uint8_t ColourCandidates::search(int boxIndex, int slot, int red, int green, int blue) {
     Box& box = boxes_[boxIndex];
     if (!box.list) {
         build(boxIndex);
@@ -55,7 +44,7 @@ std::uint8_t ColourCandidates::search(int boxIndex, int colour, int red, int gre
             index = add(red, green, blue);
         }
     }
-    memo_.get()[colour] = index;
+    memo_[slot] = index;
     return index;
 }
 
@@ -65,7 +54,7 @@ std::uint8_t ColourCandidates::nearest(const Box& box, int red, int green, int b
                                        std::uint32_t& distance) const {
     if (box.count == 0) {
         distance = kFar;
-        return kUnknown;
+        return 0;
     }
     const std::uint8_t* list = box.list.get();
     std::uint8_t best = list[box.count - 1];
@@ -118,8 +107,7 @@ std::uint8_t ColourCandidates::add(int red, int green, int blue) {
     for (const int boxIndex : built_) {
         Box& box = boxes_[boxIndex];
         if (update(box, boxIndex, index)) {
-            std::memset(memo_.get() + static_cast<std::size_t>(boxIndex) * kColoursPerBox, kUnknown,
-                        kColoursPerBox);
+            memo_.forgetBox(boxIndex);
         }
     }
     return static_cast<std::uint8_t>(index);

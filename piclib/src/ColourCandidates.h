@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "ColourMemo.h"
 #include "PIXPICK32_export.h"
 #include "ReduceFrame.h"
 
@@ -27,29 +28,25 @@ class PIXPICK32_EXPORT ColourCandidates {
     ColourCandidates(const ReducePalette& palette, int chosen);
 
     std::uint8_t map(int red, int green, int blue) {
-        const int box = ((red >> 4) << 8) | ((green >> 4) << 4) | (blue >> 4);
-        const int colour = (box << 12) | ((red & 15) << 8) | ((green & 15) << 4) | (blue & 15);
-        const std::uint8_t known = memo_.get()[colour];
-        return known != kUnknown ? known : search(box, colour, red, green, blue);
+        const int box = Memo::box(red, green, blue);
+        const int slot = Memo::slot(box, red, green, blue);
+        const std::uint8_t known = memo_[slot];
+        return known != 0 ? known : search(box, slot, red, green, blue);
     }
     const ReducePalette& palette() const { return palette_; }
     int chosen() const { return chosen_; }
 
   private:
     static constexpr int kBoxes = 4096;
-    static constexpr int kColoursPerBox = 4096;
-    static constexpr std::uint8_t kUnknown = 0;  // a reserved index, never chosen
+    // Remembered indices; 0, a reserved index, is never chosen.
+    using Memo = ColourMemo<std::uint8_t>;
 
     struct Box {
         std::uint32_t bound = 0;  // least farthest-point distance of any colour
         int count = 0;
         std::unique_ptr<std::uint8_t[]> list;  // candidate indices; null until first used
     };
-    struct Release {
-        void operator()(std::uint8_t* p) const;
-    };
-
-    std::uint8_t search(int box, int colour, int red, int green, int blue);
+    std::uint8_t search(int box, int slot, int red, int green, int blue);
     void build(int box);
     std::uint8_t nearest(const Box& box, int red, int green, int blue,
                          std::uint32_t& distance) const;
@@ -60,10 +57,7 @@ class PIXPICK32_EXPORT ColourCandidates {
 
     ReducePalette palette_;
     int chosen_;
-    // Remembered index of every colour, box by box (box * 4096 + colour in
-    // box). Zero-filled on demand, so only the boxes a picture uses take
-    // memory.
-    std::unique_ptr<std::uint8_t[], Release> memo_;
+    Memo memo_;
     std::vector<Box> boxes_;
     std::vector<int> built_;        // boxes with a list, in order of building
     const std::uint32_t* squares_;  // min(d * d, 10000), centred on 0

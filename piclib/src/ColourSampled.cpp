@@ -14,7 +14,7 @@ ColourSampled::ColourSampled(ReduceSource& source) : squares_(ColourTables::inst
     }
 }
 
-std::uint8_t ColourSampled::map(int red, int green, int blue) const {
+std::uint8_t ColourSampled::search(int red, int green, int blue) const {
     int best = cube_.map(red, green, blue);
     const ReduceColour& c = palette_[best];
     std::uint32_t bestDistance =
