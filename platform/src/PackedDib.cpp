@@ -69,8 +69,8 @@ PackedDib PackedDib::create(int width, int height, int bitCount, int colours) {
     h.width = width;
     h.height = height;
     h.bitCount = static_cast<std::uint16_t>(bitCount);
-    h.clrUsed = bitCount <= 8 ? static_cast<std::uint32_t>(colours > 0 ? colours : 1 << bitCount)
-                              : 0;
+    h.clrUsed =
+        bitCount <= 8 ? static_cast<std::uint32_t>(colours > 0 ? colours : 1 << bitCount) : 0;
     h.sizeImage = static_cast<std::uint32_t>(dibStride(width, bitCount) * std::abs(height));
     PackedDib dib;
     dib.block_.assign(BitmapInfoHeader::kBytes + 4 * h.clrUsed + h.sizeImage, 0);
@@ -83,14 +83,14 @@ PackedDib PackedDib::fromBlock(std::vector<std::uint8_t> block) {
         return {};
     }
     const BitmapInfoHeader h = BitmapInfoHeader::read(block.data());
-    if (h.size < BitmapInfoHeader::kBytes || h.width <= 0 || h.height == 0 ||
-        h.compression != 0 ||
+    if (h.size < BitmapInfoHeader::kBytes || h.width <= 0 || h.height == 0 || h.compression != 0 ||
         (h.bitCount != 1 && h.bitCount != 4 && h.bitCount != 8 && h.bitCount != 24 &&
          h.bitCount != 32)) {
         return {};
     }
     const std::uint64_t colours = dibColourCount(h);
-    const std::uint64_t rows = static_cast<std::uint64_t>(std::abs(static_cast<long long>(h.height)));
+    const std::uint64_t rows =
+        static_cast<std::uint64_t>(std::abs(static_cast<long long>(h.height)));
     const std::uint64_t need =
         h.size + 4 * colours + static_cast<std::uint64_t>(dibStride(h.width, h.bitCount)) * rows;
     if (colours > 256 || need > block.size()) {
@@ -101,7 +101,9 @@ PackedDib PackedDib::fromBlock(std::vector<std::uint8_t> block) {
     return dib;
 }
 
-int PackedDib::height() const { return std::abs(header().height); }
+int PackedDib::height() const {
+    return std::abs(header().height);
+}
 
 std::size_t PackedDib::pixelOffset() const {
     const BitmapInfoHeader h = header();

@@ -20,9 +20,13 @@ Surface::Surface(int width, int height, Pixel fill)
       clip_{0, 0, width_, height_},
       pixels_(static_cast<std::size_t>(width_) * height_, fill) {}
 
-void Surface::setClip(const Rect& r) { clip_ = intersect(r, bounds()); }
+void Surface::setClip(const Rect& r) {
+    clip_ = intersect(r, bounds());
+}
 
-void Surface::clearClip() { clip_ = bounds(); }
+void Surface::clearClip() {
+    clip_ = bounds();
+}
 
 Pixel Surface::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) {
@@ -93,8 +97,8 @@ void Surface::stretch(const Rect& dst, const Surface& src, const Rect& srcRect) 
         Pixel* out = row(y);
         const Pixel* in = src.row(sy);
         for (int x = c.left; x < c.right; ++x) {
-            const int sx = static_cast<int>(
-                srcRect.left + static_cast<long long>(x - dst.left) * srcRect.width() / dst.width());
+            const int sx = static_cast<int>(srcRect.left + static_cast<long long>(x - dst.left) *
+                                                               srcRect.width() / dst.width());
             if (sx >= 0 && sx < src.width()) {
                 out[x] = in[sx];
             }
