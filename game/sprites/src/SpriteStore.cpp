@@ -41,6 +41,9 @@ int SpriteStore::indexOf(const Sprite* s) const {
 }
 
 void SpriteStore::add(std::unique_ptr<Sprite> s) {
+    // Nothing is held when a group arrives (from the cut or a saved game); a
+    // group saved while dragged would otherwise never be drawn again.
+    s->dragged = 0;
     s->owner = this;
     s->zoomMap = zoomMap_;
     s->inverseMap = inverseMap_;

@@ -203,3 +203,19 @@ TEST_F(Board, FindsTheOriginGroupAndCollectsRims) {
     store.clear();
     EXPECT_EQ(store.count(), 0);
 }
+
+TEST_F(Board, ShowingACutPiecePaintsItsBevelAndCopiesItToTheWindow) {
+    auto s = cut.sprite(&picture, 1, 1);
+    const platform::Pixel inner = picture.pixel(kPiece + 5, kPiece + 5);
+    Surface window(200, 200);
+    s->showCut(window, 10, 20);
+    EXPECT_EQ(picture.pixel(kPiece, kPiece), platform::pixelFromColorRef(sprites::kBevelLight));
+    EXPECT_EQ(picture.pixel(2 * kPiece - 1, 2 * kPiece - 1),
+              platform::pixelFromColorRef(sprites::kBevelDark));
+    EXPECT_EQ(window.pixel(10 + kPiece + 5, 20 + kPiece + 5), inner);
+    EXPECT_EQ(window.pixel(10 + kPiece - 5, 20 + kPiece - 5), 0u) << "outside the piece";
+
+    s->dragged = 1;
+    store.add(std::move(s));
+    EXPECT_EQ(store.at(0)->dragged, 0) << "nothing is held when a group arrives";
+}
