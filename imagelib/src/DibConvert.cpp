@@ -42,17 +42,25 @@ platform::PackedDib indexedFromImage(const QImage& image, Progress& progress) {
     return dib;
 }
 
+// Qt's readers deliver 32-bit pixels (0xAARRGGBB); they are written straight
+// into the bitmap's blue, green, red order, other formats are converted
+// first.
 platform::PackedDib rgbFromImage(const QImage& source, Progress& progress) {
-    const QImage image = source.format() == QImage::Format_BGR888
-                             ? source
-                             : source.convertToFormat(QImage::Format_BGR888);
+    const bool direct =
+        source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32;
+    const QImage image = direct ? source : source.convertToFormat(QImage::Format_RGB32);
     if (image.isNull()) {
         return {};
     }
     auto dib = platform::PackedDib::create(image.width(), image.height(), 24);
-    const std::size_t bytes = static_cast<std::size_t>(image.width()) * 3;
     for (int y = 0; y < image.height(); ++y) {
-        std::memcpy(dib.row(y), image.constScanLine(y), bytes);
+        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        std::uint8_t* out = dib.row(y);
+        for (int x = 0; x < image.width(); ++x) {
+            out[3 * x] = static_cast<std::uint8_t>(qBlue(in[x]));
+            out[3 * x + 1] = static_cast<std::uint8_t>(qGreen(in[x]));
+            out[3 * x + 2] = static_cast<std::uint8_t>(qRed(in[x]));
+        }
         progress.step(y + 1, image.height());
     }
     return dib;
