@@ -228,7 +228,13 @@ TEST(PieceCutterTest, OddSizesAreCountedSafely) {
     EXPECT_TRUE(tiny.mask(1, 1)->pixel(0, 0));
 }
 
-TEST(PieceCutterTest, MaskThatCannotBeHadFailsTheWholeCut) {
-    EXPECT_THROW(PieceCutter(1200000000, 1200000000, 2, 2), cutting::MemoryException);
+TEST(PieceCutterTest, MaskTooWideForItsSizeFailsTheWholeCut) {
     EXPECT_THROW(PieceCutter(2000000000, 60, 1, 1), cutting::MemoryException);
 }
+
+// AddressSanitizer reports an impossible allocation instead of returning null.
+#ifndef __SANITIZE_ADDRESS__
+TEST(PieceCutterTest, MaskThatCannotBeAllocatedFailsTheWholeCut) {
+    EXPECT_THROW(PieceCutter(1200000000, 1200000000, 2, 2), cutting::MemoryException);
+}
+#endif
