@@ -218,6 +218,14 @@ TEST(PieceCutterTest, KnownCutForSeedOne) {
     EXPECT_EQ(checksum(cutter), 5895482118868930452u);
 }
 
+// Small margins take the clamped head top and heads narrowed by a side that
+// lies beyond their centre.
+TEST(PieceCutterTest, KnownCutForSmallPieces) {
+    std::srand(3);
+    const PieceCutter cutter(17, 16, 8, 6);
+    EXPECT_EQ(checksum(cutter), 16711453023805816126u);
+}
+
 TEST(PieceCutterTest, OddSizesAreCountedSafely) {
     const PieceCutter empty(60, 60, -3, 4);
     EXPECT_EQ(empty.columns(), 0);
