@@ -22,8 +22,9 @@ struct MaskBox {
 // caller seeds just before building the cutter; the same seed, sizes and grid
 // give bit-identical masks. Every pixel of the picture rectangle belongs to
 // exactly one mask, except the 2 x 2 pixels around a point where four cells
-// meet, which the vertical edge may hand to two masks or to none; the outer
-// edges of the picture stay straight.
+// meet, which the vertical edge may hand to two masks or to none (for cells
+// whose height is between about two thirds and one and a half times their
+// width; knobs cross much flatter cells). The outer edges stay straight.
 class PieceCutter {
   public:
     // Sizes below 1 count as 1, negative counts as 0. Throws MemoryException
