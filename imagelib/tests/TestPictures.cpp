@@ -168,7 +168,7 @@ quint32 pngCrc(const QByteArray& bytes) {
     return crc ^ 0xFFFFFFFFu;
 }
 
-QByteArray targa(const QImage& image, bool rle) {
+QByteArray targa(const QImage& image, bool rle, bool topDown, bool footer) {
     QByteArray out(18, '\0');
     out[2] = static_cast<char>(rle ? 10 : 2);
     out[12] = static_cast<char>(image.width() & 0xFF);
@@ -176,7 +176,9 @@ QByteArray targa(const QImage& image, bool rle) {
     out[14] = static_cast<char>(image.height() & 0xFF);
     out[15] = static_cast<char>(image.height() >> 8);
     out[16] = 24;
-    for (int y = image.height() - 1; y >= 0; --y) {
+    out[17] = static_cast<char>(topDown ? 0x20 : 0);
+    for (int i = 0; i < image.height(); ++i) {
+        const int y = topDown ? i : image.height() - 1 - i;
         if (rle) {
             appendRleRow(out, image, y);
             continue;
@@ -184,6 +186,10 @@ QByteArray targa(const QImage& image, bool rle) {
         for (int x = 0; x < image.width(); ++x) {
             appendPixel(out, image.pixel(x, y));
         }
+    }
+    if (footer) {
+        out.append(QByteArray(8, '\0'));  // no extension or developer area
+        out.append("TRUEVISION-XFILE.", 18);
     }
     return out;
 }

@@ -23,9 +23,9 @@ QByteArray gif(const QImage& image);
 // The PNG chunk CRC of bytes.
 quint32 pngCrc(const QByteArray& bytes);
 
-// A 24-bit Targa file, rows bottom-up, optionally run-length coded; no
-// footer.
-QByteArray targa(const QImage& image, bool rle);
+// A 24-bit Targa file, optionally run-length coded, rows bottom-up or (with
+// the origin bit set) top-down, with or without the version-2 footer.
+QByteArray targa(const QImage& image, bool rle, bool topDown = false, bool footer = false);
 
 // Writes prefix, picture and suffix into a new file in the test output folder
 // and returns its path.
