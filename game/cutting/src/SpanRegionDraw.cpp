@@ -1,8 +1,38 @@
+#include <algorithm>
+#include <cstring>
+
 #include "cutting/CoordMap.h"
 #include "cutting/SpanRegion.h"
 #include "platform/Surface.h"
 
 namespace cutting {
+
+// The plain copy: one-row runs are cut to the destination's clip and the
+// source's bounds directly and copied row by row, which is what every redraw
+// and drag step spends its time on.
+void SpanRegion::copyRuns(platform::Surface& dst, int dx, int dy, const platform::Surface& src,
+                          int sx, int sy) const {
+    const platform::Rect clip = dst.clip();
+    const int lowest = std::max({clip.left - dx, -sx});
+    const int highest = std::min({clip.right - dx, src.width() - sx});
+    for (int i = 0; i < count_; ++i) {
+        const Run& r = runs_[i];
+        if (r.top != r.bottom) {
+            dst.blit(dx + r.left, dy + r.top, r.right - r.left + 1, r.bottom - r.top + 1, src,
+                     sx + r.left, sy + r.top);
+            continue;
+        }
+        const int ty = dy + r.top;
+        const int fy = sy + r.top;
+        const int x0 = std::max<int>(r.left, lowest);
+        const int x1 = std::min<int>(r.right + 1, highest);
+        if (ty < clip.top || ty >= clip.bottom || fy < 0 || fy >= src.height() || x0 >= x1) {
+            continue;
+        }
+        std::memmove(dst.row(ty) + dx + x0, src.row(fy) + sx + x0,
+                     static_cast<std::size_t>(x1 - x0) * sizeof(platform::Pixel));
+    }
+}
 
 bool SpanRegion::copyThrough(platform::Surface& dst, int dx, int dy, const platform::Surface& src,
                              int sx, int sy, const CoordMap* map) const {
@@ -14,11 +44,7 @@ bool SpanRegion::copyThrough(platform::Surface& dst, int dx, int dy, const platf
     }
     Busy busy(*this);
     if (map == nullptr) {
-        for (int i = 0; i < count_; ++i) {
-            const Run& r = runs_[i];
-            dst.blit(dx + r.left, dy + r.top, r.right - r.left + 1, r.bottom - r.top + 1, src,
-                     sx + r.left, sy + r.top);
-        }
+        copyRuns(dst, dx, dy, src, sx, sy);
         return true;
     }
     const CoordMap& m = *map;

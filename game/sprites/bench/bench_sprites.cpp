@@ -1,11 +1,12 @@
 // The sprite engine with 1,000 pieces of 60 pixels on a 1,920 x 1,080 buffer:
-// drag steps, full redraw, scrolling, hit testing and joining.
+// drag steps, full redraw, scrolling, hit testing and joining. The pieces
+// come from the real cutter with a fixed seed.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <memory>
 
-#include "../tests/SpriteTestSupport.h"
+#include "cutting/PieceCutter.h"
 #include "sprites/SpriteStore.h"
 
 namespace {
@@ -17,8 +18,9 @@ constexpr int kScreenW = 1920;
 constexpr int kScreenH = 1080;
 
 struct Table {
-    platform::Surface picture = spritetest::numberedPicture(kColumns * kPiece, kRows* kPiece);
-    spritetest::Cut cut{kPiece, kColumns, kRows};
+    platform::Surface picture = platform::Surface(kColumns * kPiece, kRows* kPiece, 0x808080);
+    cutting::PieceCutter cutter =
+        (std::srand(1), cutting::PieceCutter(kPiece, kPiece, kColumns, kRows));
     sprites::SpriteStore store{kColumns * kRows, kScreenW, kScreenH};
     platform::Surface window{kScreenW, kScreenH};
 
@@ -29,21 +31,29 @@ struct Table {
     // one group.
     Table() {
         std::srand(1);
-        store.marginX = store.marginY = static_cast<std::int16_t>(cut.margin());
+        store.marginX = store.marginY = static_cast<std::int16_t>(cutter.marginX());
         block = group(0, 0, 10, 10, 40, 40);
         for (int c = 0; c < kColumns; ++c) {
             for (int r = 0; r < kRows; ++r) {
                 if (c < 10 && r < 10) {
                     continue;
                 }
-                auto s = cut.sprite(&picture, c, r);
-                s->x = std::rand() % (kScreenW - cut.box());
-                s->y = std::rand() % (kScreenH - cut.box());
+                auto s = piece(c, r);
+                s->x = std::rand() % (kScreenW - s->width);
+                s->y = std::rand() % (kScreenH - s->height);
                 store.add(std::move(s));
             }
         }
         store.setBackgroundColour(0x206020);
         store.setWorkspace(2 * kColumns * kPiece, 2 * kRows * kPiece);
+    }
+
+    std::unique_ptr<sprites::Sprite> piece(int c, int r) {
+        const cutting::PieceMask* m = cutter.mask(c, r);
+        const cutting::MaskBox box = cutter.maskBox(c, r);
+        const cutting::MaskBits bits{m->words(), m->wordsPerRow(), m->width(), m->height(), 0, 0};
+        return sprites::Sprite::create(&picture, box.left, box.top, box.width, box.height,
+                                       {c * kPiece, r * kPiece, kPiece, kPiece}, &bits);
     }
 
     // Joins the pieces of a columns x rows block at (c0, r0) into one group
@@ -52,7 +62,7 @@ struct Table {
         sprites::Sprite* kept = nullptr;
         for (int c = c0; c < c0 + columns; ++c) {
             for (int r = r0; r < r0 + rows; ++r) {
-                auto fresh = cut.sprite(&picture, c, r);
+                auto fresh = piece(c, r);
                 fresh->x += dx;
                 fresh->y += dy;
                 sprites::Sprite* s = fresh.get();

@@ -139,6 +139,8 @@ class SpanRegion {
     void classify();
     // One-row, sorted, non-overlapping runs: the form the algebra works on.
     std::vector<Run> rows() const;
+    void copyRuns(platform::Surface& dst, int dx, int dy, const platform::Surface& src, int sx,
+                  int sy) const;
 
     Run* runs_ = nullptr;
     std::int32_t count_ = 0;
