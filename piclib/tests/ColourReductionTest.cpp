@@ -166,6 +166,9 @@ TEST(ColourReduction, ShortBlockWarnsAndNeverReadsBeyondIt) {
         shown.push_back(r.text);
         return IDOK;
     });
+    struct Restore {
+        ~Restore() { platform::setMessageBoxInterceptor({}); }
+    } restore;
     auto source = colourtest::syntheticPicture(8, 8, 1);
     platform::BitmapInfoHeader h = source.header();
     h.sizeImage += 100;  // states more than the block holds; the rows still fit
@@ -179,7 +182,6 @@ TEST(ColourReduction, ShortBlockWarnsAndNeverReadsBeyondIt) {
     source.setHeader(h);
     EXPECT_TRUE(ReduceColourDepth(source, 8, 1, nullptr, nullptr).isNull());
     EXPECT_EQ(2u, shown.size());
-    platform::setMessageBoxInterceptor({});
 }
 
 TEST(ColourReduction, PalettedAndTopDownSourcesReduceLikeTheirColours) {
