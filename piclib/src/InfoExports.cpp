@@ -11,7 +11,8 @@
 
 namespace {
 
-// Copies text into a buffer of size bytes, cut and always terminated.
+// Copies text into a buffer of size bytes, cut and always terminated; the
+// buffer's last byte is always 0.
 void copyOut(const std::string& text, char* buffer, int size) {
     if (buffer == nullptr || size <= 0) {
         return;
@@ -19,6 +20,7 @@ void copyOut(const std::string& text, char* buffer, int size) {
     const std::size_t n = std::min(text.size(), static_cast<std::size_t>(size - 1));
     std::memcpy(buffer, text.data(), n);
     buffer[n] = '\0';
+    buffer[size - 1] = '\0';
 }
 
 }  // namespace

@@ -16,6 +16,9 @@ namespace piclib {
 namespace {
 
 constexpr long kTrailerBytes = 9;
+// Information blocks hold texts and a small preview; a larger one is not
+// taken as ours.
+constexpr std::uint32_t kMaxBlockBytes = 64u * 1024 * 1024;
 constexpr std::uint32_t kPureGreen = 0x0000FF00;
 // The help macro is cut to this many characters.
 constexpr std::size_t kMacroLimit = 100;
@@ -144,7 +147,8 @@ void PictureInfo::readTrailer() {
                   (static_cast<std::uint32_t>(trailer[3]) << 24);
     const std::uint32_t blockEnd = static_cast<std::uint32_t>(length - kTrailerBytes);
     std::vector<std::uint8_t> block;
-    bool usable = hasInformation() && infoOffset_ <= blockEnd;
+    bool usable =
+        hasInformation() && infoOffset_ <= blockEnd && blockEnd - infoOffset_ <= kMaxBlockBytes;
     if (usable) {
         block.resize(blockEnd - infoOffset_);
         usable = std::fseek(file_, static_cast<long>(infoOffset_), SEEK_SET) == 0 &&
