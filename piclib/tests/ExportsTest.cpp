@@ -80,6 +80,9 @@ class Exports : public ::testing::Test {
     static void SetUpTestSuite() {
         application();
         configDir() = pictest::useConfigDirectory(pictest::scratchFolder("config"));
+        // The language letter is read once, on first use, from here.
+        WritePrivateProfileStringA("Registration", "Language", "German",
+                                   (configDir() + "QUIET.INI").c_str());
     }
     static std::string& configDir() {
         static std::string dir;
@@ -133,6 +136,7 @@ TEST_F(Exports, HelpFileAndDescriptionOfRelativePicturePaths) {
     piclib::PictureFileWriter writer;
     writer.fields.helpFile = "INFO.HLP";
     writer.fields.shortEnglish = "A rather long description";
+    writer.fields.shortGerman = "Eine lange Beschreibung";
     writer.emblem = pictest::encoded(pictest::filled(4, 4, qRgb(1, 1, 1)), "png");
     writer.picture = writer.emblem;
     ASSERT_TRUE(writer.write(configDir() + "REL.PPX"));
@@ -144,9 +148,28 @@ TEST_F(Exports, HelpFileAndDescriptionOfRelativePicturePaths) {
     EXPECT_EQ(std::string(path), configDir() + "INFO.HLP");
     char cut[7];
     QueryShortDescript("REL.PPX", cut, sizeof cut);
-    EXPECT_STREQ(cut, "A rath");
+    EXPECT_STREQ(cut, "Eine l");
+    // Without picture information only English has a description (the name).
     QueryShortDescript("MISSING.PPX", cut, sizeof cut);
-    EXPECT_STREQ(cut, "MISSIN");
+    EXPECT_STREQ(cut, "");
+}
+
+TEST_F(Exports, GetImageHandleLoadsTheMainPictureOrTheWholeFile) {
+    piclib::PictureFileWriter writer;
+    writer.emblem = pictest::encoded(pictest::filled(4, 4, qRgb(1, 1, 1)), "png");
+    writer.picture = pictest::encoded(pictest::filled(33, 17, qRgb(2, 2, 2)), "jpeg");
+    ASSERT_TRUE(writer.write(configDir() + "MAIN.PPX"));
+    pictest::writeFile(configDir() + "PLAIN.PNG", writer.emblem);
+    for (const auto& [name, width] : std::vector<std::pair<const char*, int>>{
+             {"MAIN.PPX", 33}, {"main.ppx", 33}, {"PLAIN.PNG", 4}}) {
+        const int handle = GetImageHandle(name);
+        ASSERT_NE(handle, 0) << name;
+        int w = 0, h = 0;
+        QueryPictureDimensions(handle, &w, &h);
+        EXPECT_EQ(w, width) << name;
+        DeletePicture(handle);
+    }
+    EXPECT_EQ(GetImageHandle("NOWHERE.PPX"), 0);
 }
 
 TEST_F(Exports, GalleryListAddsRenamesAndRewrites) {
@@ -244,7 +267,7 @@ TEST_F(Exports, SingleLoaderReportsAFileThatIsNoPicture) {
               0);
     platform::setMessageBoxInterceptor({});
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], dir + "/fake.gif is not a valid picture");
+    EXPECT_EQ(texts[0], dir + "/fake.gif ist kein gültiges Bild");
 }
 
 TEST_F(Exports, MultipleSelectionIsReadEntryByEntry) {
