@@ -2,10 +2,12 @@
 
 #include "LibraryState.h"
 #include "PIXPICK32.h"
+#include "PictControls.h"
 
 extern "C" {
 
 int InitPictloadLib(void) {
+    piclib::registerPictControls();
     piclib::state().initialised = true;
     return 1;
 }
