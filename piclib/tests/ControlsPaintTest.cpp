@@ -286,6 +286,38 @@ TEST_F(ControlsPaintTest, TextPanelTakesColoursStylesAndBoldMarker) {
     EXPECT_EQ(at(n, n.width() - 2, n.height() - 2), kMagenta);
 }
 
+TEST_F(ControlsPaintTest, TextPanelTakesADialogFontUnlessSmallOrTheParentsOwn) {
+    const auto black = [](QColor c) { return c == kBlack; };
+    const auto inkOf = [&](unsigned style, const QFont& font, const char* name) {
+        QWidget* panel = make("ADVTEXTDISPL", "Pieces", style, QRect(10, 10, 200, 40));
+        sendPictMessage(panel, WM_SETFONT, reinterpret_cast<std::uintptr_t>(&font), 1);
+        const QImage img = shot(panel, name);
+        delete panel;
+        return count(img, img.rect(), black);
+    };
+    QFont large = dialog.font();
+    large.setPixelSize(24);
+    large.setBold(true);
+    const QFont none;
+    const int plain = inkOf(0, dialog.font(), "advtextdispl_parent_font");
+    EXPECT_GT(inkOf(0, large, "advtextdispl_large_font"), plain * 2);
+    const int small = inkOf(0x400, none, "advtextdispl_small");
+    EXPECT_EQ(inkOf(0x400, large, "advtextdispl_small_keeps_font"), small);
+}
+
+TEST_F(ControlsPaintTest, PreviewDrawsAFocusRectangleWhileFocused) {
+    QWidget* preview = make("ANIDSPWND", "", 0, QRect(10, 10, 60, 40));
+    const auto black = [](QColor c) { return c == kBlack; };
+    EXPECT_EQ(count(shot(preview, "anidspwnd"), QRect(0, 0, 60, 40), black), 0);
+    ASSERT_TRUE(activate(dialog));
+    preview->setFocus();
+    const QImage focused = shot(preview, "anidspwnd_focused");
+    EXPECT_EQ(at(focused, 0, 0), kBlack);
+    EXPECT_EQ(at(focused, 1, 0), kMagenta);
+    EXPECT_EQ(at(focused, 2, 0), kBlack);
+    EXPECT_EQ(at(focused, 59, 20), kBlack);
+}
+
 TEST_F(ControlsPaintTest, BitmapDisplayShowsItsResource) {
     QWidget* question = make("BitmapDisplay", "QUESTION", 0x2, QRect(10, 10, 60, 60));
     const QImage img = shot(question, "bitmapdisplay_question");
