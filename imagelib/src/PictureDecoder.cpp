@@ -9,6 +9,7 @@
 #include "MemoryDevice.h"
 #include "Progress.h"
 #include "TargaReader.h"
+#include "imagelib.h"
 
 namespace imagelib {
 namespace {
@@ -64,6 +65,10 @@ platform::PackedDib PictureDecoder::decode() const {
     if (format == nullptr) {
         return TargaReader(data_, size_).read();
     }
+    // Qt's own ceiling on a decoded picture is lower than the library's;
+    // raise it so that every picture the library accepts can be decoded.
+    constexpr int kAllocationMegabytes = static_cast<int>(IMG_MAX_PIXELS * 4 / (1024 * 1024)) + 16;
+    QImageReader::setAllocationLimit(kAllocationMegabytes);
     Progress reading(0, 80);
     MemoryDevice device(data_, size_, &reading);
     QImageReader reader(&device, format);

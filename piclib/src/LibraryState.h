@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace piclib {
 
 // What a picture handle is going through: a colour reduction may run on it,
@@ -16,6 +18,8 @@ struct LibraryState {
     bool oldTimer = false;
     bool onlyPpx = false;
     bool dialogBusy = false;
+    // The window that owns the library's dialogs.
+    QWidget* mainWindow = nullptr;
     // The palette painting keeps between calls (0x00RRGGBB entries).
     bool paletteCached = false;
     std::vector<unsigned> cachedPalette;

@@ -16,6 +16,7 @@ int ExitPicloadLib(void) {
     piclib::LibraryState& s = piclib::state();
     s.dropPalette();
     s.dialogBusy = false;
+    s.mainWindow = nullptr;
     s.selection.clear();
     s.selectionCount = 0;
     // The file dialog keeps no drawing object of its own between calls.

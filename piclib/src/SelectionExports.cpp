@@ -129,6 +129,7 @@ int SmallLoadFromGalleryMultiple(QWidget* owner, char* fileNames, int fileNamesS
 
 int LoadFromGalleryMultiple(QWidget* owner, char* fileNames, int fileNamesSize, const char* title,
                             const char* helpFile, unsigned helpContext) {
+    piclib::state().mainWindow = owner;
     return SmallLoadFromGalleryMultiple(owner, fileNames, fileNamesSize, title, helpFile,
                                         helpContext);
 }
