@@ -282,5 +282,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    help_->quitHelp();
     event->accept();
 }

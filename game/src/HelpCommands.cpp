@@ -104,6 +104,11 @@ bool HelpCommands::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+void HelpCommands::quitHelp() {
+    leaveContextMode();
+    help_(owner_, helpFile_, HELP_QUIT, 0);
+}
+
 int HelpCommands::call(const char* window, unsigned command, std::uintptr_t data) {
     return help_(owner_, helpFile_ + window, command, data);
 }

@@ -31,6 +31,9 @@ class HelpCommands : public QObject {
     void enterContextMode();
     void showMenuHelp(int commandId);
 
+    // Closes every help window the program opened (the program is ending).
+    void quitHelp();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -9,48 +9,47 @@
 namespace help {
 
 unsigned menuContextFor(int id) {
-    using namespace cmd;
     switch (id) {
-        case kOriginal:
-        case kOverview:
-        case kMenuBar:
-        case kNormalSize:
-        case kZoomIn:
-        case kZoomOut:
-        case kStatus:
-        case kToolBar:
-        case kStatusBar:
+        case cmd::kOriginal:
+        case cmd::kOverview:
+        case cmd::kMenuBar:
+        case cmd::kNormalSize:
+        case cmd::kZoomIn:
+        case cmd::kZoomOut:
+        case cmd::kStatus:
+        case cmd::kToolBar:
+        case cmd::kStatusBar:
             return kMenusView;
-        case kPreferences:
-        case kBackgroundColor:
-        case kBeginner:
-        case kNovice:
-        case kStandard:
-        case kExpert:
-        case kSound:
+        case cmd::kPreferences:
+        case cmd::kBackgroundColor:
+        case cmd::kBeginner:
+        case cmd::kNovice:
+        case cmd::kStandard:
+        case cmd::kExpert:
+        case cmd::kSound:
             return kMenusOptions;
-        case kNewGame:
-        case kSaveAs:
-        case kExit:
-        case kSave:
-        case kRestore:
-        case kHighScores:
+        case cmd::kNewGame:
+        case cmd::kSaveAs:
+        case cmd::kExit:
+        case cmd::kSave:
+        case cmd::kRestore:
+        case cmd::kHighScores:
             return kMenusGame;
-        case kStart:
-        case kPause:
-        case kAutoAssemble:
+        case cmd::kStart:
+        case cmd::kPause:
+        case cmd::kAutoAssemble:
             return kMenusPlay;
-        case kAboutPuzzle:
-        case kAboutArtist:
-        case kOtherGames:
+        case cmd::kAboutPuzzle:
+        case cmd::kAboutArtist:
+        case cmd::kOtherGames:
             return kMenusInformation;
-        case kAbout:
-        case kHelpIndex:
-        case kHelpUsing:
-        case kHelpContents:
-        case kHowToPlay:
-        case kCommandsHelp:
-        case kHelpSearch:
+        case cmd::kAbout:
+        case cmd::kHelpIndex:
+        case cmd::kHelpUsing:
+        case cmd::kHelpContents:
+        case cmd::kHowToPlay:
+        case cmd::kCommandsHelp:
+        case cmd::kHelpSearch:
             return kMenusHelp;
         default:
             return kMenusGeneral;

@@ -224,4 +224,6 @@ TEST_F(MainFrameTest, ExitClosesAndTheViewRunsItsClock) {
     act(cmd::kExitButton)->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(frame->isVisible());
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back().command, HELP_QUIT);  // help windows close with the program
 }
