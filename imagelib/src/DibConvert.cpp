@@ -9,11 +9,6 @@
 namespace imagelib {
 namespace {
 
-platform::Pixel quadPixel(platform::RgbQuad q) {
-    return (static_cast<platform::Pixel>(q.red) << 16) |
-           (static_cast<platform::Pixel>(q.green) << 8) | q.blue;
-}
-
 // Index of pixel x in a row of 1, 4 or 8 bits.
 std::uint8_t indexAt(const std::uint8_t* row, int x, int bits) {
     switch (bits) {
@@ -125,18 +120,6 @@ platform::PackedDib normaliseDib(const platform::PackedDib& source) {
         }
     }
     return dib;
-}
-
-platform::Pixel dibPixel(const platform::PackedDib& dib, int x, int y) {
-    const std::uint8_t* row = dib.row(y);
-    const int bits = dib.bitCount();
-    if (bits >= 24) {
-        const std::uint8_t* p = row + (bits / 8) * x;
-        return (static_cast<platform::Pixel>(p[2]) << 16) |
-               (static_cast<platform::Pixel>(p[1]) << 8) | p[0];
-    }
-    const std::uint8_t index = indexAt(row, x, bits);
-    return index < dib.colourCount() ? quadPixel(dib.colour(index)) : 0;
 }
 
 }  // namespace imagelib

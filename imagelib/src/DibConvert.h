@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/PackedDib.h"
-#include "platform/Surface.h"
 
 class QImage;
 
@@ -20,9 +19,5 @@ platform::PackedDib dibFromImage(const QImage& image, Progress& progress);
 // same colour table, 32 bits narrow to 24, top-down rows are turned
 // bottom-up. Null when the size is not allowed or the depth unknown.
 platform::PackedDib normaliseDib(const platform::PackedDib& source);
-
-// The colour of pixel (x, y), counted from the top, as 0x00RRGGBB. The
-// coordinates must lie inside the bitmap.
-platform::Pixel dibPixel(const platform::PackedDib& dib, int x, int y);
 
 }  // namespace imagelib
