@@ -151,7 +151,7 @@ TEST(ReadPicture, PingTellsSizeWithoutASlot) {
     EXPECT_EQ(IMGPingFile("/nonexistent/file.gif", &w, &h, &bits), 0);
 }
 
-TEST(ReadPicture, ProgressGrowsToHundredWhileALargePictureIsRead) {
+TEST(ReadPicture, ProgressGrowsToHundredWhileALargePictureIsReadAndResampled) {
     static std::vector<int> seen;
     seen.clear();
     const QByteArray jpeg = testpics::encode(testpics::quadrants(1600, 1200), "jpeg");
@@ -165,12 +165,17 @@ TEST(ReadPicture, ProgressGrowsToHundredWhileALargePictureIsRead) {
         1);
     const int slot = IMGReadFromMemory(reinterpret_cast<const std::uint8_t*>(jpeg.data()),
                                        static_cast<std::uint32_t>(jpeg.size()));
-    IMGSetProgress(nullptr, nullptr, 0);
+    const std::vector<int> reading = seen;
+    seen.clear();
     ASSERT_GE(slot, 0);
+    EXPECT_EQ(IMGResample(slot, 800, 600), 1);
+    IMGSetProgress(nullptr, nullptr, 0);
     IMGFree(slot);
-    ASSERT_GT(seen.size(), 10u);
-    EXPECT_EQ(seen.back(), 100);
-    for (std::size_t i = 1; i < seen.size(); ++i) {
-        EXPECT_LT(seen[i - 1], seen[i]);
+    for (const auto& run : {reading, seen}) {
+        ASSERT_GT(run.size(), 10u);
+        EXPECT_EQ(run.back(), 100);
+        for (std::size_t i = 1; i < run.size(); ++i) {
+            EXPECT_LT(run[i - 1], run[i]);
+        }
     }
 }
