@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include "DialogTestSupport.h"
 #include "IniStore.h"
@@ -96,9 +97,19 @@ TEST_F(DialogPreferencesTest, CancelChangesNothing) {
     EXPECT_EQ(prefs_.adjustOriginal, 1);
 }
 
-TEST_F(DialogPreferencesTest, HelpUsesItsOwnContext) {
+TEST_F(DialogPreferencesTest, KeysReachTheButtons) {
+    {
+        CPreferencesDlg dlg(prefs_);
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        EXPECT_EQ(dlg.result(), IDCANCEL);
+    }
+    {
+        CPreferencesDlg dlg(prefs_);
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        EXPECT_EQ(dlg.result(), IDOK);
+    }
     CPreferencesDlg dlg(prefs_);
-    dlg.onCommand(CPreferencesDlg::kHelp);
+    QTest::keyClick(&dlg, Qt::Key_H, Qt::AltModifier);
     ASSERT_EQ(help_.size(), 1u);
     EXPECT_EQ(help_[0].data, 0x20419u);
 }

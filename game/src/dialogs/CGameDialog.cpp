@@ -31,6 +31,10 @@ QWidget* CGameDialog::addButton(int id, const QString& text, const QRect& r, boo
     if (isDefault) {
         defaultButton_ = id;
     }
+    const int amp = text.indexOf(u'&');
+    if (amp >= 0 && amp + 1 < text.size()) {
+        mnemonics_.insert(text.at(amp + 1).toUpper(), id);
+    }
     return piclib::createPictControl("XBOTTON", windowText.constData(), style, r, id, client());
 }
 
@@ -90,6 +94,11 @@ void CGameDialog::keyPressEvent(QKeyEvent* event) {
             onCommand(IDCANCEL);
             break;
         default:
+            if ((event->modifiers() & Qt::AltModifier) != 0 &&
+                mnemonics_.contains(QChar(event->key()))) {
+                onCommand(mnemonics_.value(QChar(event->key())));
+                return;
+            }
             controls::CFramedDialog::keyPressEvent(event);
     }
 }

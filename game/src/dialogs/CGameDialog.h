@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QRect>
 #include <QString>
 
@@ -13,7 +14,8 @@ namespace dialogs {
 
 // A game dialog: the framed dialog plus its controls by id. Buttons are the
 // picture library's XBOTTON controls; their clicks, Enter (the default
-// button) and Escape (button 2) all arrive at onCommand().
+// button), Escape (button 2) and Alt with a caption's underlined letter all
+// arrive at onCommand().
 class CGameDialog : public controls::CFramedDialog {
     Q_OBJECT
   public:
@@ -46,6 +48,7 @@ class CGameDialog : public controls::CFramedDialog {
 
   private:
     int defaultButton_ = 1;
+    QHash<QChar, int> mnemonics_;  // Alt + letter of a button caption's "&" -> id
 };
 
 }  // namespace dialogs
