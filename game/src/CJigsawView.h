@@ -1,10 +1,19 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 #include <QString>
 
+#include <memory>
+
+#include "CSoundOptions.h"
 #include "GameState.h"
 #include "PackedValues.h"
+#include "model/GameSession.h"
+#include "platform/Surface.h"
+#include "view/PauseDisplay.h"
+
+class ViewInteraction;
 
 class CJigsawDoc;
 
@@ -35,6 +44,16 @@ class CJigsawView : public QAbstractScrollArea {
     // Queues a command for this view, as posting it would.
     void postCommand(int id);
 
+    GameSession& session() { return session_; }
+    // What the view shows, one pixel per window pixel.
+    const platform::Surface& windowSurface() const { return window_; }
+    // Takes a picture bitmap as the loaded picture (no puzzle yet).
+    void setPicture(platform::Surface picture);
+    // Cuts the loaded picture with the stored piece size and placement.
+    void startGame(unsigned seed);
+    // One tick of the one-second game timer.
+    void tick();
+
   public slots:
     // Game commands the frame does not serve itself.
     void onCommand(int id);
@@ -53,13 +72,37 @@ class CJigsawView : public QAbstractScrollArea {
   protected:
     void timerEvent(QTimerEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     void setLevel(int level);
+    void applyLevel();
     bool reportMissingFile(const QString& path);
+    void newGame();
+    bool loadPicture(const QString& path, int slot);
+    void togglePause();
+    void toggleAssembly();
+    void stopAssembly();
+    void finishIfComplete();
+    void redrawAll();
+    void scrollTableTo(int x, int y);
+    void noteInput();
+    void playSound(int event);
+    void updateState();
 
     CJigsawDoc* doc_;
     GameState state_;
     COLORREF background_;
     int clockTimerId_ = 0;
+    CSoundOptions sounds_;
+    GameSession session_;
+    platform::Surface window_;
+    std::unique_ptr<ViewInteraction> interaction_;
+    QElapsedTimer lastInput_;
+    PauseDisplay pauseDisplay_;
 };

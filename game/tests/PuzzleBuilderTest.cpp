@@ -107,7 +107,16 @@ TEST(ScatterPlacementTest, ReservedSpaceIsLeftFreeUnlessHundredTriesFailed) {
     const ScatterPlacement::Point p = cramped.Next();
     EXPECT_EQ(p.x, 0);
     EXPECT_EQ(p.y, 0);
+    // Pieces never leave a table smaller than the window.
     ScatterPlacement::Options visible;
+    visible.visibleOnly = true;
+    const ScatterPlacement wide(visible, 100, 80, 40, 40, 800, 600);
+    for (int i = 0; i < 50; ++i) {
+        const ScatterPlacement::Point q = wide.Next();
+        EXPECT_LT(q.x, 200 - 40);
+        EXPECT_LT(q.y, 160 - 40);
+    }
+    visible = {};
     visible.visibleOnly = true;
     EXPECT_EQ(ScatterPlacement(visible, 300, 200, 40, 40, 250, 150).Offset().x, 75);
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QSize>
+
+class QPainter;
+
+// The word "Pause" drawn three times over the paused table (light grey, a
+// dark grey shadow and red between), turning by 2 degrees per timer tick.
+class PauseDisplay {
+  public:
+    void Advance();
+    void Reset() { m_angle = 0; }
+    int Angle() const { return m_angle; }
+    void Paint(QPainter& painter, const QSize& client) const;
+
+  private:
+    int m_angle = 0;  // degrees
+};

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "CJigsawView.h"
+#include "CommandIds.h"
+#include "IniStore.h"
+#include "SettingsKeys.h"
+#include "TestSupport.h"
+#include "model/SnapTest.h"
+#include "sprites/SpriteStore.h"
+
+namespace {
+
+// A picture with something to look at: colour bands and a diagonal.
+platform::Surface testPicture(int width, int height) {
+    platform::Surface s(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned r = static_cast<unsigned>(x * 255 / width);
+            const unsigned g = static_cast<unsigned>(y * 255 / height);
+            const unsigned b = std::abs(x - y) < 6 ? 255u : 80u;
+            s.setPixel(x, y, r << 16 | g << 8 | b);
+        }
+    }
+    return s;
+}
+
+// A window point inside s where a click hits s.
+QPoint grabPoint(sprites::SpriteStore& store, sprites::Sprite* s) {
+    for (int y = s->y + 25; y < s->y + s->height; ++y) {
+        for (int x = s->x + 25; x < s->x + s->width; ++x) {
+            if (store.hitTest(x, y) == s) {
+                return {x - store.scrollX(), y - store.scrollY()};
+            }
+        }
+    }
+    return {};
+}
+
+sprites::Sprite* withCell(const sprites::SpriteStore& store, int column, int row) {
+    for (int i = 0; i < store.count(); ++i) {
+        for (const auto& c : store.at(i)->cells) {
+            if (c.column == column && c.row == row) {
+                return store.at(i);
+            }
+        }
+    }
+    return nullptr;
+}
+
+class ViewPlayTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testApp();
+        owned_ = std::make_unique<CJigsawView>(nullptr);
+        view_ = owned_.get();
+        WriteIniInt(60, keys::kOn, keys::kOff, keys::kPieceSize);
+        WriteIniInt(0, keys::kOn, keys::kOff, keys::kThrowPiecesOnTable);
+        WriteIniInt(1, keys::kOn, keys::kOff, keys::kThrowPiecesOnVisibleArea);
+        view_->resize(700, 500);
+        view_->show();
+        view_->setPicture(testPicture(180, 120));
+        view_->startGame(5);
+    }
+
+    // Drags s by the mouse so that its upper-left cell box lands at the
+    // table position (x, y).
+    void drag(sprites::Sprite* s, int x, int y) {
+        sprites::SpriteStore& store = *view_->session().store();
+        const QPoint from = grabPoint(store, s);
+        const QPoint to = from + QPoint(x - s->x, y - s->y);
+        QWidget* port = view_->viewport();
+        QTest::mousePress(port, Qt::LeftButton, {}, from);
+        QTest::mouseMove(port, (from + to) / 2);
+        QTest::mouseMove(port, to);
+        QTest::mouseRelease(port, Qt::LeftButton, {}, to);
+    }
+
+    TempSettings settings_;
+    std::unique_ptr<CJigsawView> owned_;
+    CJigsawView* view_ = nullptr;
+};
+
+TEST_F(ViewPlayTest, DraggingEveryPieceToItsPlaceCompletesThePuzzle) {
+    Puzzle* puzzle = view_->session().puzzle();
+    ASSERT_NE(puzzle, nullptr);
+    ASSERT_EQ(puzzle->pieceCount, 6);
+    sprites::SpriteStore& store = *puzzle->store;
+    drag(withCell(store, 0, 0), 40, 40);
+    const int order[][2] = {{1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}};
+    int groups = 6;
+    for (const auto& cell : order) {
+        if (cell[0] == 1 && cell[1] == 1) {
+            std::filesystem::create_directories(TESSELLA_TEST_OUTPUT);
+            view_->grab().save(QString(TESSELLA_TEST_OUTPUT) + "/game_in_progress.png");
+        }
+        sprites::Sprite* s = withCell(store, cell[0], cell[1]);
+        ASSERT_NE(s, nullptr);
+        const CellOrigin home = CellOrigin::Of(*s);
+        drag(s, 40 + 60 * home.column, 40 + 60 * home.row);
+        if (view_->session().puzzle() == nullptr) {
+            break;  // the last join completes the puzzle
+        }
+        EXPECT_EQ(store.count(), --groups) << "cell " << cell[0] << "," << cell[1];
+    }
+    EXPECT_EQ(view_->session().puzzle(), nullptr);
+    EXPECT_TRUE(view_->session().HasPicture());
+    EXPECT_FALSE(view_->state().puzzleExists);
+}
+
+TEST_F(ViewPlayTest, ExpertJoinsOnlyOnDoubleClickAndMissesCost) {
+    view_->onCommand(cmd::kExpert);
+    sprites::SpriteStore& store = *view_->session().store();
+    drag(withCell(store, 0, 0), 40, 40);
+    sprites::Sprite* right = withCell(store, 1, 0);
+    drag(right, 100, 300);
+    QTest::mouseDClick(view_->viewport(), Qt::LeftButton, {}, grabPoint(store, right));
+    EXPECT_EQ(view_->session().score.misses(), 1);
+    EXPECT_EQ(view_->session().score.total(), view_->session().score.running() - 10);
+    drag(right, 100, 40);
+    EXPECT_EQ(store.count(), 6);  // a drop never joins at Expert level
+    QTest::mouseDClick(view_->viewport(), Qt::LeftButton, {}, grabPoint(store, right));
+    EXPECT_EQ(store.count(), 5);
+    EXPECT_EQ(view_->session().score.misses(), 1);
+}
+
+TEST_F(ViewPlayTest, PauseHoldsTheClockAndBlocksTheMouse) {
+    view_->onCommand(cmd::kPause);
+    EXPECT_TRUE(view_->state().paused);
+    sprites::SpriteStore& store = *view_->session().store();
+    sprites::Sprite* s = withCell(store, 0, 0);
+    const int x = s->x;
+    drag(s, 40, 40);
+    EXPECT_EQ(s->x, x);
+    view_->onCommand(cmd::kPause);
+    EXPECT_FALSE(view_->state().paused);
+}
+
+}  // namespace
