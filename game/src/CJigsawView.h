@@ -51,6 +51,9 @@ class CJigsawView : public QAbstractScrollArea {
     void setPicture(platform::Surface picture);
     // Cuts the loaded picture with the stored piece size and placement.
     void startGame(unsigned seed);
+    // The piece menu's commands (Lock, Unlock, Assist, Send to back) for the
+    // group under the window point.
+    void pieceMenuCommand(int id, const QPoint& at);
     // One tick of the one-second game timer.
     void tick();
 
@@ -78,6 +81,7 @@ class CJigsawView : public QAbstractScrollArea {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void setLevel(int level);
@@ -93,6 +97,7 @@ class CJigsawView : public QAbstractScrollArea {
     void scrollTableTo(int x, int y);
     void noteInput();
     void playSound(int event);
+    void pieceCommand(int id);
     void updateState();
 
     CJigsawDoc* doc_;
@@ -105,4 +110,5 @@ class CJigsawView : public QAbstractScrollArea {
     std::unique_ptr<ViewInteraction> interaction_;
     QElapsedTimer lastInput_;
     PauseDisplay pauseDisplay_;
+    sprites::Sprite* menuGroup_ = nullptr;  // the group the piece menu was opened for
 };

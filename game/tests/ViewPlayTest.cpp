@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTest>
 
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "CJigsawView.h"
 #include "CommandIds.h"
@@ -13,6 +15,7 @@
 #include "TestSupport.h"
 #include "model/SnapTest.h"
 #include "sprites/SpriteStore.h"
+#include "view/PieceMenu.h"
 
 namespace {
 
@@ -139,6 +142,49 @@ TEST_F(ViewPlayTest, PauseHoldsTheClockAndBlocksTheMouse) {
     EXPECT_EQ(s->x, x);
     view_->onCommand(cmd::kPause);
     EXPECT_FALSE(view_->state().paused);
+}
+
+TEST_F(ViewPlayTest, LockedGroupsStayAndAssistJoinsANeighbour) {
+    sprites::SpriteStore& store = *view_->session().store();
+    sprites::Sprite* s = withCell(store, 0, 0);
+    const QPoint at = grabPoint(store, s);
+    view_->pieceMenuCommand(PieceMenu::kLock, at);
+    EXPECT_EQ(s->locked, 1);
+    EXPECT_EQ(store.at(0), s);
+    const int x = s->x;
+    drag(s, x + 50, 40);
+    EXPECT_EQ(s->x, x);
+    view_->pieceMenuCommand(PieceMenu::kUnlock, grabPoint(store, s));
+    EXPECT_EQ(s->locked, 0);
+    view_->pieceMenuCommand(PieceMenu::kAssist, grabPoint(store, s));
+    EXPECT_EQ(store.count(), 5);
+    EXPECT_EQ(view_->session().score.assists(), 1);
+}
+
+// A photo cut into pieces, a few of them joined: the screenshot shows what a
+// game in progress looks like.
+TEST_F(ViewPlayTest, ScreenshotOfAPhotoGameInProgress) {
+    const QString photo = QStringLiteral("/work/shared/assets/pictures/coins.png");
+    if (!QFile::exists(photo)) {
+        GTEST_SKIP() << "no photo";
+    }
+    view_->resize(900, 640);
+    WriteIniInt(0, keys::kOn, keys::kOff, keys::kThrowPiecesOnVisibleArea);
+    WriteIniInt(1, keys::kOn, keys::kOff, keys::kThrowPiecesOnTable);
+    view_->loadPictureFile(photo);
+    ASSERT_TRUE(view_->session().HasPicture());
+    view_->startGame(77);
+    sprites::SpriteStore& store = *view_->session().store();
+    const int left = store.scrollX() + 30;
+    const int top = store.scrollY() + 30;
+    drag(withCell(store, 0, 0), left, top);
+    for (const auto& cell : {std::pair{1, 0}, std::pair{0, 1}, std::pair{1, 1}}) {
+        sprites::Sprite* s = withCell(store, cell.first, cell.second);
+        const CellOrigin home = CellOrigin::Of(*s);
+        drag(s, left + 60 * home.column, top + 60 * home.row);
+    }
+    EXPECT_LE(store.count(), view_->session().puzzle()->pieceCount - 3);
+    view_->grab().save(testOutputDir() + "/game_photo_in_progress.png");
 }
 
 }  // namespace

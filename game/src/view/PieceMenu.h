@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QMenu>
+
+namespace sprites {
+class Sprite;
+class SpriteStore;
+}  // namespace sprites
+
+// The right-button menu of a group: Lock or Unlock (whichever applies),
+// Assist and Send to back. The actions carry their command numbers.
+class PieceMenu {
+  public:
+    static constexpr int kLock = 40025;
+    static constexpr int kUnlock = 40026;
+    static constexpr int kAssist = 40027;
+    static constexpr int kSendToBack = 40044;
+    static constexpr int kLockSound = 1161;
+    static constexpr int kUnlockSound = 1162;
+
+    // The menu for group; the caller shows it.
+    static void Fill(QMenu& menu, const sprites::Sprite& group);
+
+    // Lock and Unlock both toggle the lock: a locked group gets the red
+    // bevel and goes to the back. Returns the sound to play.
+    static int ToggleLock(sprites::SpriteStore& store, sprites::Sprite* group);
+};
