@@ -8,6 +8,7 @@
 #include "CMainFrame.h"
 #include "CommandIds.h"
 #include "CommandLine.h"
+#include "FirstStart.h"
 #include "PIXPICK32.h"
 #include "platform/Look.h"
 
@@ -43,6 +44,7 @@ bool CJigsawApp::InitInstance(const std::string& commandLine) {
     applyGreyDialogs();
     pieceHeight = kStartPieceSize;
     pieceWidth = kStartPieceSize;
+    FirstStart();
     // The game-sound player loads its own settings here once game sounds
     // exist; nothing else depends on it at start-up.
     loadPreferences();
