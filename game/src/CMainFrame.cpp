@@ -19,6 +19,7 @@
 #include "CommandTable.h"
 #include "HelpCommands.h"
 #include "HelpContext.h"
+#include "MenuBarStyle.h"
 #include "MenuState.h"
 #include "ToolBarBitmap.h"
 #include "platform/MessageBox.h"
@@ -114,7 +115,14 @@ void CMainFrame::createActions() {
 }
 
 void CMainFrame::createMenus() {
-    for (const MenuSpec& spec : menuLayout()) {
+    auto* style = new MenuBarStyle;
+    style->setParent(menuBar());
+    menuBar()->setStyle(style);
+    const std::vector<MenuSpec>& layout = menuLayout();
+    for (const MenuSpec& spec : layout) {
+        if (&spec == &layout.back()) {
+            menuBar()->addSeparator();  // Help stands at the right
+        }
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.title));
         for (int id : spec.items) {
             if (id == kSeparator) {
