@@ -47,7 +47,8 @@ endfunction()
 
 # tessella_tests(<name> LIBS <libs...>): one GoogleTest executable built from
 # tests/*.cpp of the current folder. Widget tests run on Qt's offscreen
-# platform; the sound device writes to a file instead of a speaker.
+# platform, without a sound device, and keep their settings, registry and
+# per-user data inside the build tree so they never touch the user's files.
 function(tessella_tests name)
   if(NOT TESSELLA_TESTS)
     return()
@@ -67,7 +68,7 @@ function(tessella_tests name)
     TESSELLA_TEST_OUTPUT="${PROJECT_BINARY_DIR}/test-artifacts")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT
-      "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;TESSELLA_REGISTRY=${PROJECT_BINARY_DIR}/test-artifacts/${name}.registry")
+      "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;TESSELLA_REGISTRY=${PROJECT_BINARY_DIR}/test-artifacts/${name}.registry;XDG_DATA_HOME=${PROJECT_BINARY_DIR}/test-artifacts/${name}.data;XDG_CONFIG_HOME=${PROJECT_BINARY_DIR}/test-artifacts/${name}.config")
 endfunction()
 
 # tessella_benchmark(<name> LIBS <libs...>): a Google Benchmark executable from
