@@ -1,0 +1,114 @@
+#include "scores/CHighScoreDlg.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "CJigsawApp.h"
+#include "platform/MessageBox.h"
+#include "scores/ScoreDialogLook.h"
+
+namespace {
+
+struct ColumnLook {
+    const char* head;
+    std::string HighScoreRow::*field;
+    Qt::Alignment align;
+    int width;
+};
+
+// Lists in id order (name, score, picture, pieces, time, date).
+constexpr int kRowHeight = 22;
+const ColumnLook kColumns[6] = {
+    {"Name", &HighScoreRow::name, Qt::AlignLeft, 150},
+    {"Score", &HighScoreRow::score, Qt::AlignRight, 70},
+    {"Picture", &HighScoreRow::picture, Qt::AlignLeft, 190},
+    {"Pieces", &HighScoreRow::pieces, Qt::AlignRight, 60},
+    {"Time", &HighScoreRow::time, Qt::AlignRight, 80},
+    {"Date", &HighScoreRow::date, Qt::AlignRight, 80},
+};
+
+}  // namespace
+
+CHighScoreDlg::CHighScoreDlg(QWidget* parent, HighScoreTable::Io io)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), table_(std::move(io)) {
+    setObjectName(QString::number(kDialogId));
+    showHelp = scorelook::platformHelp(this);
+    table_.load();
+    build();
+    refreshLists();
+}
+
+CHighScoreDlg::~CHighScoreDlg() {
+    table_.store();
+}
+
+void CHighScoreDlg::build() {
+    setStyleSheet(QStringLiteral("CHighScoreDlg { border: 2px outset #c0c0c0; }"));
+    int x = 12;
+    for (int i = 0; i < 6; ++i) {
+        const ColumnLook& look = kColumns[i];
+        auto* head = new QLabel(QString::fromLatin1(look.head), this);
+        head->setGeometry(x, 56, look.width, 18);
+        head->setAlignment(look.align | Qt::AlignVCenter);
+        auto* list = new QListWidget(this);
+        list->setObjectName(QString::number(kColumnIds[static_cast<std::size_t>(i)]));
+        list->setGeometry(x, 76, look.width, kRowHeight * HighScoreTable::kRows + 4);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setSelectionMode(QAbstractItemView::NoSelection);
+        list->setFocusPolicy(Qt::NoFocus);
+        list->setStyleSheet(QStringLiteral("QListWidget { background: #ffffe0; }"));
+        lists_[static_cast<std::size_t>(i)] = list;
+        x += look.width + 4;
+    }
+    const int width = x + 8;
+    resize(width, 76 + kRowHeight * HighScoreTable::kRows + 56);
+    scorelook::addTitle(this, kTitle, QStringLiteral("Hall of Fame"), 0, 10, width);
+    const int by = height() - 40;
+    auto* ok = scorelook::addButton(this, 1, QStringLiteral("&OK"), width / 2 - 200, by);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* clear = scorelook::addButton(this, kClear, QStringLiteral("&Clear"), width / 2 - 60, by);
+    connect(clear, &QPushButton::clicked, this, &CHighScoreDlg::onClear);
+    auto* help = scorelook::addButton(this, kHelp, QStringLiteral("&Help"), width / 2 + 80, by);
+    connect(help, &QPushButton::clicked, this,
+            [this] { showHelp(scorelook::helpContext(kDialogId)); });
+}
+
+void CHighScoreDlg::refreshLists() {
+    for (int c = 0; c < 6; ++c) {
+        QListWidget* list = lists_[static_cast<std::size_t>(c)];
+        list->clear();
+        for (int r = 0; r < HighScoreTable::kRows; ++r) {
+            const std::string& text = table_.row(r).*kColumns[c].field;
+            auto* item = new QListWidgetItem(QString::fromStdString(text), list);
+            item->setTextAlignment(kColumns[c].align | Qt::AlignVCenter);
+            item->setSizeHint(QSize(0, kRowHeight));
+            if (r == highlight_) {
+                item->setBackground(QColor(0x80, 0x80, 0x00));
+                item->setForeground(Qt::white);
+            }
+        }
+    }
+}
+
+void CHighScoreDlg::setHighlight(int row) {
+    highlight_ = (row >= 0 && row < HighScoreTable::kRows) ? row : -1;
+    refreshLists();
+}
+
+void CHighScoreDlg::onClear() {
+    if (MessageBoxA(this, kClearQuestion, CJigsawApp::kTitle, MB_YESNO | MB_ICONQUESTION) !=
+        IDYES) {
+        return;
+    }
+    table_.clear();
+    highlight_ = -1;
+    refreshLists();
+}
+
+void CHighScoreDlg::showTable(QWidget* parent) {
+    CHighScoreDlg dialog(parent);
+    dialog.exec();
+}

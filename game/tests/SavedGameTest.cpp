@@ -1,0 +1,290 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "cutting/PieceCutter.h"
+#include "savegame/SavedGame.h"
+#include "savegame/SavedGameIo.h"
+
+using sprites::Sprite;
+
+namespace {
+
+constexpr int kPiece = 24;
+constexpr int kColumns = 4;
+constexpr int kRows = 3;
+constexpr int kScreen = 200;
+
+std::unique_ptr<Sprite> pieceOf(const cutting::PieceCutter& cutter, platform::Surface* picture,
+                                int column, int row) {
+    const cutting::PieceMask* m = cutter.mask(column, row);
+    const cutting::MaskBox box = cutter.maskBox(column, row);
+    const cutting::MaskBits bits{m->words(), m->wordsPerRow(), m->width(), m->height(), 0, 0};
+    const sprites::CellRect cell{column * kPiece, row * kPiece, kPiece, kPiece};
+    return Sprite::create(picture, box.left, box.top, box.width, box.height, cell, &bits);
+}
+
+std::vector<std::uint8_t> readAll(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray data = f.readAll();
+    return {data.begin(), data.end()};
+}
+
+// A real game: a cut of 4 by 3 pieces scattered on the table, two of them
+// joined and one group locked, with the rims collected as the cut does.
+class SavedGameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::srand(77);
+        const cutting::PieceCutter cutter(kPiece, kPiece, kColumns, kRows);
+        game_.store = std::make_unique<sprites::SpriteStore>(kColumns * kRows, kScreen, kScreen);
+        game_.store->setWorkspace(2 * kColumns * kPiece, 2 * kRows * kPiece);
+        game_.store->marginX = static_cast<std::int16_t>(cutter.marginX());
+        game_.store->marginY = static_cast<std::int16_t>(cutter.marginY());
+        for (int r = 0; r < kRows; ++r) {
+            for (int c = 0; c < kColumns; ++c) {
+                auto piece = pieceOf(cutter, &picture_, c, r);
+                game_.store->collectRims(game_.lowerRightRims, true, piece.get());
+                game_.store->collectRims(game_.upperLeftRims, false, piece.get());
+                game_.store->add(std::move(piece));
+                game_.store->setPosition(game_.store->at(game_.store->count() - 1),
+                                         10 + 13 * c + 40 * r, 5 + 11 * r + 7 * c);
+            }
+        }
+        Sprite* absorbed = game_.store->at(1);
+        game_.store->join(game_.store->at(0), absorbed);
+        game_.store->remove(absorbed);
+        game_.store->at(3)->locked = 1;
+
+        SavedGameHeader& h = game_.header;
+        h.picturePath = "/home/player/Pictures/Lighthouse.ppx";
+        h.pictureName = "Lighthouse";
+        h.seed = 812345;
+        h.level = 3;
+        h.background = 0x00FF8000;
+        h.elapsedSeconds = 4000;
+        h.totalScore = 1234;
+        h.assists = 2;
+        h.bonusSum = 66;
+        h.pictureRight = kColumns * kPiece;
+        h.pictureBottom = kRows * kPiece;
+        h.pieceWidth = kPiece;
+        h.pieceHeight = kPiece;
+        h.pieceCount = kColumns * kRows;
+        h.workspaceWidth = static_cast<std::int16_t>(2 * h.pictureRight);
+        h.workspaceHeight = static_cast<std::int16_t>(2 * h.pictureBottom);
+        h.scrollX = 12;
+        h.scrollY = 9;
+        h.placement.showCmd = 1;
+        h.placement.normalRight = 640;
+    }
+
+    std::string decode(const std::vector<std::uint8_t>& bytes, SavedGame& into) const {
+        return SavedGame::decode(bytes, kScreen, kScreen, into);
+    }
+
+    platform::Surface picture_{kColumns * kPiece, kRows* kPiece};
+    SavedGame game_;
+};
+
+std::int16_t i16At(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return static_cast<std::int16_t>(b[at] | b[at + 1] << 8);
+}
+
+std::int32_t i32At(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return static_cast<std::int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
+                                     static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+
+}  // namespace
+
+TEST_F(SavedGameTest, HeaderFieldsLieAtTheirOffsets) {
+    const auto b = game_.encode();
+    EXPECT_EQ(std::memcmp(b.data(), "PZK", 3), 0);
+    EXPECT_STREQ(reinterpret_cast<const char*>(&b[4]), "/home/player/Pictures/Lighthouse.ppx");
+    EXPECT_EQ(i16At(b, 260), kPiece);
+    EXPECT_EQ(i32At(b, 264), 812345);
+    EXPECT_EQ(i16At(b, 276), 3);
+    EXPECT_EQ(i32At(b, 290), 0x00FF8000);
+    EXPECT_EQ(i32At(b, 304), 4000);
+    EXPECT_EQ(i32At(b, 308), 1234);
+    EXPECT_EQ(i32At(b, 312), 2);
+    EXPECT_STREQ(reinterpret_cast<const char*>(&b[316]), "Lighthouse");
+    EXPECT_EQ(i16At(b, 366), kColumns * kRows - 1);  // groups, from the store
+    EXPECT_EQ(i32At(b, 368), 66);
+    EXPECT_EQ(i32At(b, 380), kColumns * kPiece);
+    EXPECT_EQ(i32At(b, 392), 12);
+    EXPECT_EQ(i16At(b, 406), kColumns * kRows);
+    EXPECT_EQ(i16At(b, 410), 2 * kColumns * kPiece);
+    EXPECT_EQ(i32At(b, 412), 44);
+    EXPECT_EQ(i32At(b, 448), 640);
+    // The body starts with the lower-right rims: the run count twice.
+    EXPECT_EQ(i32At(b, 456), game_.lowerRightRims.count());
+    EXPECT_EQ(i32At(b, 460), game_.lowerRightRims.count());
+}
+
+TEST_F(SavedGameTest, RoundTripKeepsGroupsInOrderAndIsByteIdentical) {
+    const auto bytes = game_.encode();
+    SavedGame back;
+    ASSERT_EQ(decode(bytes, back), "");
+    EXPECT_EQ(back.encode(), bytes);
+    EXPECT_EQ(back.header.picturePath, game_.header.picturePath);
+    EXPECT_EQ(back.header.totalScore, 1234);
+    ASSERT_EQ(back.store->count(), game_.store->count());
+    for (int i = 0; i < back.store->count(); ++i) {
+        EXPECT_EQ(back.store->at(i)->cells, game_.store->at(i)->cells);
+        EXPECT_EQ(back.store->at(i)->x, game_.store->at(i)->x);
+        EXPECT_EQ(back.store->at(i)->owner, back.store.get());
+    }
+    EXPECT_EQ(back.store->at(0)->cellCount(), 2);
+    EXPECT_EQ(back.store->at(3)->locked, 1);
+}
+
+TEST_F(SavedGameTest, LongPictureNameIsCutAndLongPathRefused) {
+    game_.header.pictureName = std::string(60, 'n');
+    SavedGame back;
+    ASSERT_EQ(decode(game_.encode(), back), "");
+    EXPECT_EQ(back.header.pictureName, std::string(49, 'n'));
+    // A multi-byte character that would straddle the limit is left out whole.
+    EXPECT_EQ(SavedGameHeader::fitName(std::string(48, 'a') + "\xC3\xA9"), std::string(48, 'a'));
+
+    game_.header.picturePath = std::string(256, 'p');
+    EXPECT_NE(game_.header.problem(), nullptr);
+}
+
+TEST_F(SavedGameTest, EveryTruncationIsRefused) {
+    const auto bytes = game_.encode();
+    for (std::size_t n = 0; n < bytes.size(); ++n) {
+        SavedGame back;
+        const std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(n));
+        ASSERT_NE(decode(cut, back), "") << "length " << n;
+        EXPECT_EQ(back.store, nullptr);
+    }
+}
+
+TEST_F(SavedGameTest, WrongIdentificationAndInconsistentCountsAreRefused) {
+    auto bytes = game_.encode();
+    SavedGame back;
+    auto wrong = bytes;
+    wrong[1] = 'X';
+    EXPECT_EQ(decode(wrong, back), kNotAPuzzle);
+
+    auto raise16 = [&](std::size_t at, int by) {
+        auto b = bytes;
+        const auto v = static_cast<std::uint16_t>(i16At(b, at) + by);
+        b[at] = static_cast<std::uint8_t>(v);
+        b[at + 1] = static_cast<std::uint8_t>(v >> 8);
+        return b;
+    };
+    EXPECT_NE(decode(raise16(366, 1), back), "");      // one group more than the file holds
+    EXPECT_NE(decode(raise16(366, 1000), back), "");   // more groups than pieces
+    EXPECT_NE(decode(raise16(406, -11), back), "");    // fewer pieces than groups
+    EXPECT_NE(decode(raise16(456, 30000), back), "");  // a region's run count
+    EXPECT_NE(decode(raise16(260, -20), back), "");    // pieces below 10 pixels
+    auto longer = bytes;
+    longer.push_back(0);
+    EXPECT_NE(decode(longer, back), "");
+}
+
+TEST_F(SavedGameTest, GroupsOutsideTheTableOrTheCutAreRefused) {
+    Sprite* g = game_.store->at(2);
+    g->x = 5000;
+    SavedGame back;
+    EXPECT_NE(decode(game_.encode(), back), "");
+    g->x = 10;
+    g->cells[0].column = kColumns;
+    EXPECT_NE(decode(game_.encode(), back), "");
+    g->cells[0].column = 0;
+    g->sourceY = -200;
+    EXPECT_NE(decode(game_.encode(), back), "");
+}
+
+TEST_F(SavedGameTest, RandomByteFlipsNeverCrash) {
+    const auto bytes = game_.encode();
+    std::srand(4242);
+    int accepted = 0;
+    for (int round = 0; round < 3000; ++round) {
+        auto b = bytes;
+        for (int k = 0; k < 1 + round % 4; ++k) {
+            b[static_cast<std::size_t>(std::rand()) % b.size()] ^=
+                static_cast<std::uint8_t>(1 + std::rand() % 255);
+        }
+        SavedGame back;
+        if (decode(b, back).empty()) {
+            ++accepted;
+            ASSERT_NE(back.store, nullptr);
+            EXPECT_EQ(back.encode().size(), bytes.size());
+        }
+    }
+    // Flips in unused bytes, texts and free values are read as they are.
+    EXPECT_GT(accepted, 0);
+}
+
+TEST_F(SavedGameTest, SaveReplacesTheFileAndLoadReadsItBack) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("Lighthouse.JIG").toStdString();
+    ASSERT_EQ(SavedGameIo::save(path, game_), "");
+    const auto first = readAll(path);
+    game_.header.totalScore = 99;
+    ASSERT_EQ(SavedGameIo::save(path, game_), "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left
+    auto loaded = SavedGameIo::load(path, kScreen, kScreen);
+    ASSERT_TRUE(loaded.ok()) << loaded.message;
+    EXPECT_EQ(loaded.game->header.totalScore, 99);
+    EXPECT_EQ(loaded.game->encode(), readAll(path));
+    EXPECT_EQ(first.size(), readAll(path).size());
+}
+
+TEST_F(SavedGameTest, FailedSavesKeepThePreviousFile) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("game.jig").toStdString();
+    ASSERT_EQ(SavedGameIo::save(path, game_), "");
+    const auto before = readAll(path);
+
+    // A header no game can hold is refused before the file is touched.
+    SavedGame broken;
+    broken.header = game_.header;
+    broken.header.level = 9;
+    EXPECT_NE(SavedGameIo::save(path, broken), "");
+    EXPECT_EQ(readAll(path), before);
+
+    // A directory that is really a file, and one that does not exist.
+    QFile blocker(dir.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_NE(SavedGameIo::save(dir.filePath("blocked/game.jig").toStdString(), game_), "");
+    EXPECT_NE(SavedGameIo::save(dir.filePath("missing/game.jig").toStdString(), game_), "");
+    EXPECT_EQ(readAll(path), before);
+}
+
+TEST_F(SavedGameTest, LoadReportsMissingDamagedAndForeignFiles) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(SavedGameIo::load(dir.filePath("none.jig").toStdString(), kScreen, kScreen).ok());
+
+    const std::string foreign = dir.filePath("foreign.jig").toStdString();
+    QFile f(QString::fromStdString(foreign));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("GIF89a and more");
+    f.close();
+    const auto notPuzzle = SavedGameIo::load(foreign, kScreen, kScreen);
+    EXPECT_TRUE(notPuzzle.notAPuzzle);
+    EXPECT_EQ(notPuzzle.message, "This is not a puzzle file!");
+
+    const std::string damaged = dir.filePath("damaged.jig").toStdString();
+    auto bytes = game_.encode();
+    bytes.resize(bytes.size() - 5);
+    QFile d(QString::fromStdString(damaged));
+    ASSERT_TRUE(d.open(QIODevice::WriteOnly));
+    d.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    d.close();
+    const auto result = SavedGameIo::load(damaged, kScreen, kScreen);
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.notAPuzzle);
+    EXPECT_NE(result.message.find("damaged"), std::string::npos);
+}
