@@ -24,7 +24,12 @@ class JigsawAppTest : public ::testing::Test {
     }
     void TearDown() override { platform::setMessageBoxInterceptor({}); }
 
+    // Start-up prepares the player's data folder and registry entry: both
+    // are kept inside the test's temporary folder.
     TempSettings settings;
+    ScopedEnv dataHome{"XDG_DATA_HOME", settings.dir() + "/data"};
+    ScopedEnv home{"HOME", settings.dir() + "/home"};
+    ScopedEnv registry{"TESSELLA_REGISTRY", settings.dir() + "/registry"};
     std::vector<std::string> boxes;
     int argc = 1;
     char name[6] = "tests";

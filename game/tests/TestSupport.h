@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <string>
 
 #include "IniStore.h"
@@ -29,6 +30,30 @@ class TempSettings {
 
   private:
     QTemporaryDir dir_;
+};
+
+// Sets an environment variable for the lifetime of the object and puts the
+// old value back afterwards.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        const char* old = std::getenv(name);
+        had_ = old != nullptr;
+        old_ = old ? old : "";
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (had_) {
+            setenv(name_, old_.c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    bool had_ = false;
+    std::string old_;
 };
 
 // Folder for screenshots and other artifacts of the tests.
