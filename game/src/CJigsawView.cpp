@@ -21,6 +21,7 @@
 #include "IniStore.h"
 #include "PIXPICK32.h"
 #include "SettingsKeys.h"
+#include "dialogs/CPieceSizeDlg.h"
 #include "imagelib.h"
 #include "model/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -123,7 +124,7 @@ void CJigsawView::onCommand(int id) {
             if (session_.clock.Paused()) {
                 playSound(1160);
             } else if (session_.HasPicture()) {
-                startGame(static_cast<unsigned>(std::time(nullptr)));
+                startFromDialog();
             }
             break;
         case cmd::kPause:
@@ -271,6 +272,34 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
     return true;
 }
 
+// Start: the Piece Size and Placement dialog chooses the grid and where the
+// pieces go; the clock stands still while it is open.
+void CJigsawView::startFromDialog() {
+    CClockHold hold;
+    dialogs::PieceSizeRequest request;
+    request.pictureWidth = session_.picture().width();
+    request.pictureHeight = session_.picture().height();
+    request.visibleWidth = viewport()->width();
+    request.visibleHeight = viewport()->height();
+    request.background = background_;
+    request.picture = &session_.picture();
+    dialogs::CPieceSizeDlg dialog(request, this);
+    const int result = dialog.exec();
+    session_.clock.Correct(hold);
+    if (result != IDOK) {
+        return;
+    }
+    const dialogs::PlacementChoice& placement = dialog.placement();
+    chosen_ = StartChoice{dialog.finalGrid().pieceWidth,
+                          dialog.finalGrid().pieceHeight,
+                          {placement.reserveForPicture, placement.anywhere, placement.visibleOnly}};
+    if (CJigsawApp* app = CJigsawApp::instance()) {
+        app->pieceWidth = chosen_->pieceWidth;
+        app->pieceHeight = chosen_->pieceHeight;
+    }
+    startGame(static_cast<unsigned>(std::time(nullptr)));
+}
+
 void CJigsawView::startGame(unsigned seed) {
     if (!session_.HasPicture()) {
         MessageBeep(MB_OK);
@@ -280,12 +309,19 @@ void CJigsawView::startGame(unsigned seed) {
     stopAssembly();
     CJigsawApp* app = CJigsawApp::instance();
     PuzzleBuilder::Request request;
-    const int size = GetIniInt(app && app->pieceWidth > 0 ? app->pieceWidth : 60, keys::kPieceSize);
-    request.pieceWidth = request.pieceHeight = size;
+    if (chosen_) {
+        request.pieceWidth = chosen_->pieceWidth;
+        request.pieceHeight = chosen_->pieceHeight;
+        request.placement = chosen_->placement;
+        chosen_.reset();
+    } else {
+        const int size = GetIniInt(60, keys::kPieceSize);
+        request.pieceWidth = request.pieceHeight = size;
+        request.placement.anywhere = GetIniInt(0, keys::kThrowPiecesOnTable) != 0;
+        request.placement.visibleOnly = GetIniInt(1, keys::kThrowPiecesOnVisibleArea) != 0;
+        request.placement.reserveSpace = GetIniInt(0, keys::kThrowPiecesOnPict) != 0;
+    }
     request.seed = seed;
-    request.placement.anywhere = GetIniInt(0, keys::kThrowPiecesOnTable) != 0;
-    request.placement.visibleOnly = GetIniInt(1, keys::kThrowPiecesOnVisibleArea) != 0;
-    request.placement.reserveSpace = GetIniInt(0, keys::kThrowPiecesOnPict) != 0;
     request.clientWidth = viewport()->width();
     request.clientHeight = viewport()->height();
     const QSize screen = this->screen() ? this->screen()->size() : QSize(1920, 1080);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 #include "CSoundOptions.h"
 #include "GameState.h"
@@ -49,7 +50,8 @@ class CJigsawView : public QAbstractScrollArea {
     const platform::Surface& windowSurface() const { return window_; }
     // Takes a picture bitmap as the loaded picture (no puzzle yet).
     void setPicture(platform::Surface picture);
-    // Cuts the loaded picture with the stored piece size and placement.
+    // Cuts the loaded picture with the grid and placement the Start dialog
+    // chose, or else with the stored piece size and placement.
     void startGame(unsigned seed);
     // The piece menu's commands (Lock, Unlock, Assist, Send to back) for the
     // group under the window point.
@@ -88,6 +90,7 @@ class CJigsawView : public QAbstractScrollArea {
     void applyLevel();
     bool reportMissingFile(const QString& path);
     void newGame();
+    void startFromDialog();
     bool loadPicture(const QString& path, int slot);
     void togglePause();
     void toggleAssembly();
@@ -110,5 +113,12 @@ class CJigsawView : public QAbstractScrollArea {
     std::unique_ptr<ViewInteraction> interaction_;
     QElapsedTimer lastInput_;
     PauseDisplay pauseDisplay_;
-    sprites::Sprite* menuGroup_ = nullptr;  // the group the piece menu was opened for
+    sprites::Sprite* menuGroup_ = nullptr;
+    // The grid and placement the Start dialog chose for the next cut.
+    struct StartChoice {
+        int pieceWidth;
+        int pieceHeight;
+        ScatterPlacement::Options placement;
+    };
+    std::optional<StartChoice> chosen_;  // the group the piece menu was opened for
 };

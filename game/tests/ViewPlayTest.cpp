@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,7 +15,9 @@
 #include "IniStore.h"
 #include "SettingsKeys.h"
 #include "TestSupport.h"
+#include "dialogs/CPieceSizeDlg.h"
 #include "model/SnapTest.h"
+#include "platform/MessageBox.h"
 #include "sprites/SpriteStore.h"
 #include "view/PieceMenu.h"
 
@@ -185,6 +189,19 @@ TEST_F(ViewPlayTest, ScreenshotOfAPhotoGameInProgress) {
     }
     EXPECT_LE(store.count(), view_->session().puzzle()->pieceCount - 3);
     view_->grab().save(testOutputDir() + "/game_photo_in_progress.png");
+}
+
+TEST_F(ViewPlayTest, StartAsksForThePieceSizeAndCutsWhatWasChosen) {
+    view_->setPicture(testPicture(240, 180));
+    QTimer::singleShot(200, [] {
+        auto* dialog = qobject_cast<dialogs::CPieceSizeDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setWarningFunction([](QWidget*) { return 1; });  // scatter everywhere
+        dialog->onCommand(IDOK);
+    });
+    view_->onCommand(cmd::kStart);
+    ASSERT_NE(view_->session().puzzle(), nullptr);
+    EXPECT_GT(view_->session().puzzle()->pieceCount, 1);
 }
 
 }  // namespace
