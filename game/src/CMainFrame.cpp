@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "CAboutDlg.h"
+#include "CClockHold.h"
 #include "CJigsawDoc.h"
 #include "CJigsawView.h"
 #include "CommandIds.h"
@@ -24,6 +25,7 @@
 #include "ToolBarBitmap.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
+#include "scores/CHighScoreDlg.h"
 
 namespace {
 
@@ -221,6 +223,11 @@ bool CMainFrame::handleFrameCommand(int id) {
         case cmd::kAbout:
             showAbout();
             return true;
+        case cmd::kHighScores: {
+            const CClockHold hold;
+            CHighScoreDlg::showTable(this);
+            return true;
+        }
         case cmd::kRefreshMenu:
             view_->refreshMenuState();
             return true;

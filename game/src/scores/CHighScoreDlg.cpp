@@ -66,12 +66,12 @@ void CHighScoreDlg::build() {
     resize(width, 76 + kRowHeight * HighScoreTable::kRows + 56);
     scorelook::addTitle(this, kTitle, QStringLiteral("Hall of Fame"), 0, 10, width);
     const int by = height() - 40;
-    auto* ok = scorelook::addButton(this, 1, QStringLiteral("&OK"), width / 2 - 200, by);
+    auto* ok = scorelook::addButton(this, 1, QStringLiteral("&OK"), width / 2 - 235, by);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* clear = scorelook::addButton(this, kClear, QStringLiteral("&Clear"), width / 2 - 60, by);
+    auto* clear = scorelook::addButton(this, kClear, QStringLiteral("&Clear"), width / 2 - 75, by);
     connect(clear, &QPushButton::clicked, this, &CHighScoreDlg::onClear);
-    auto* help = scorelook::addButton(this, kHelp, QStringLiteral("&Help"), width / 2 + 80, by);
+    auto* help = scorelook::addButton(this, kHelp, QStringLiteral("&Help"), width / 2 + 85, by);
     connect(help, &QPushButton::clicked, this,
             [this] { showHelp(scorelook::helpContext(kDialogId)); });
 }

@@ -25,7 +25,7 @@ QLabel* addTitle(QWidget* dialog, int id, const QString& text, int x, int y, int
 QPushButton* addButton(QWidget* dialog, int id, const QString& text, int x, int y) {
     auto* button = new QPushButton(text, dialog);
     button->setObjectName(QString::number(id));
-    button->setGeometry(x, y, 120, 28);
+    button->setGeometry(x, y, 150, 28);
     button->setAutoDefault(false);
     return button;
 }
