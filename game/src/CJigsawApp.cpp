@@ -1,6 +1,7 @@
 #include "CJigsawApp.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPalette>
 
 #include "CJigsawDoc.h"
@@ -9,7 +10,9 @@
 #include "CommandIds.h"
 #include "CommandLine.h"
 #include "FirstStart.h"
+#include "IniStore.h"
 #include "PIXPICK32.h"
+#include "controls/ControlClasses.h"
 #include "platform/Look.h"
 
 namespace {
@@ -45,12 +48,14 @@ bool CJigsawApp::InitInstance(const std::string& commandLine) {
     pieceHeight = kStartPieceSize;
     pieceWidth = kStartPieceSize;
     FirstStart();
-    // The game-sound player loads its own settings here once game sounds
-    // exist; nothing else depends on it at start-up.
+    setWindowIcon();
+    // The game sounds load their settings with the view that plays them.
     loadPreferences();
+    controls::RegisterProgramClasses(nullptr);
     platform::applyClassicLook(*qApp);
     InitPictloadLib();
     createFrame();
+    controls::RegisterSliderClasses();
     frame_->postCommand(cmd::kRefreshMenu);
     frame_->setWindowTitle(QString::fromUtf8(kTitle));
     processCommandLine(commandLine);
@@ -66,6 +71,15 @@ void CJigsawApp::SetStatusPaneText(int pane, const QString& text) {
     if (frame_) {
         frame_->SetPaneText(pane, text);
     }
+}
+
+// The icon of every window: the installed theme icon, else the one shipped
+// with the program's data.
+void CJigsawApp::setWindowIcon() {
+    const std::string data = SharedDataDirectory(ProgramDirectory());
+    const QIcon shipped =
+        data.empty() ? QIcon() : QIcon(QString::fromStdString(data + "icons/tessella.svg"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tessella"), shipped));
 }
 
 // Dialogs get a light grey background with black text.

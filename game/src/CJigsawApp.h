@@ -56,6 +56,7 @@ class CJigsawApp {
 
   private:
     void applyGreyDialogs();
+    void setWindowIcon();
     void loadPreferences();
     void createFrame();
     void processCommandLine(const std::string& commandLine);

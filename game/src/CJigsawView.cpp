@@ -84,6 +84,7 @@ CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
     postCommand(cmd::kRefreshMenu);
     clockTimerId_ = startTimer(kClockIntervalMs);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    playSound(1011);
 }
 
 CJigsawView::~CJigsawView() {
@@ -132,6 +133,12 @@ void CJigsawView::onCommand(int id) {
             break;
         case cmd::kAutoAssemble:
             toggleAssembly();
+            break;
+        case cmd::kPreferences:
+            showPreferences();
+            break;
+        case cmd::kSound:
+            showSoundOptions();
             break;
         default:
             break;
@@ -283,6 +290,9 @@ void CJigsawView::startFromDialog() {
     request.visibleHeight = viewport()->height();
     request.background = background_;
     request.picture = &session_.picture();
+    if (const CJigsawApp* app = CJigsawApp::instance()) {
+        request.currentPieceWidth = app->pieceWidth;
+    }
     dialogs::CPieceSizeDlg dialog(request, this);
     const int result = dialog.exec();
     session_.clock.Correct(hold);
@@ -455,6 +465,7 @@ void CJigsawView::tick() {
     in.activeHolds = CClockHold::ActiveCount() - (in.paused ? 1 : 0);
     in.msSinceInput = static_cast<long>(lastInput_.elapsed());
     in.minimised = window()->isMinimized();
+    in.busy = soundDialogBusy_ != 0;
     const GameTimer::Plan plan = GameTimer::Decide(in);
     if (plan.advancePause) {
         pauseDisplay_.Advance();

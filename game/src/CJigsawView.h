@@ -102,11 +102,15 @@ class CJigsawView : public QAbstractScrollArea {
     void playSound(int event);
     void pieceCommand(int id);
     void updateState();
+    void showPreferences();
+    void applyPreferencesToPuzzle();
+    void showSoundOptions();
 
     CJigsawDoc* doc_;
     GameState state_;
     COLORREF background_;
     int clockTimerId_ = 0;
+    int soundDialogBusy_ = 0;  // set while the Sound dialog is open
     CSoundOptions sounds_;
     GameSession session_;
     platform::Surface window_;
