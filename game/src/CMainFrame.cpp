@@ -121,12 +121,12 @@ void CMainFrame::createMenus() {
     style->setParent(menuBar());
     menuBar()->setStyle(style);
     const std::vector<MenuSpec>& layout = menuLayout();
-    for (const MenuSpec& spec : layout) {
-        if (&spec == &layout.back()) {
+    for (const MenuSpec& entry : layout) {
+        if (&entry == &layout.back()) {
             menuBar()->addSeparator();  // Help stands at the right
         }
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.title));
-        for (int id : spec.items) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.title));
+        for (int id : entry.items) {
             if (id == kSeparator) {
                 menu->addSeparator();
             } else if (id == kSkillSubmenu) {

@@ -9,25 +9,25 @@ bool loadWave(const std::string& path, WaveData& out) {
     if (file == nullptr) {
         return false;
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     // freesrc = 1: SDL closes the file whether or not the load succeeds.
-    if (SDL_LoadWAV_RW(file, 1, &spec, &buffer, &length) == nullptr) {
+    if (SDL_LoadWAV_RW(file, 1, &format, &buffer, &length) == nullptr) {
         return false;
     }
-    out.format = spec.format;
-    out.channels = spec.channels;
-    out.frequency = spec.freq;
+    out.format = format.format;
+    out.channels = format.channels;
+    out.frequency = format.freq;
     out.bytes.assign(buffer, buffer + length);
     SDL_FreeWAV(buffer);
     return true;
 }
 
-bool convertWave(const WaveData& in, const SDL_AudioSpec& spec, std::vector<Uint8>& out) {
+bool convertWave(const WaveData& in, const SDL_AudioSpec& device, std::vector<Uint8>& out) {
     SDL_AudioCVT cvt{};
-    const int needed = SDL_BuildAudioCVT(&cvt, in.format, in.channels, in.frequency, spec.format,
-                                         spec.channels, spec.freq);
+    const int needed = SDL_BuildAudioCVT(&cvt, in.format, in.channels, in.frequency, device.format,
+                                         device.channels, device.freq);
     if (needed < 0) {
         return false;
     }

@@ -19,8 +19,8 @@ struct WaveData {
 // wave file SDL can decode; out is then unchanged.
 bool loadWave(const std::string& path, WaveData& out);
 
-// Converts the samples to the sample format, channel count and rate of spec.
+// Converts the samples to the sample format, channel count and rate of the device.
 // Returns false when no conversion exists.
-bool convertWave(const WaveData& in, const SDL_AudioSpec& spec, std::vector<Uint8>& out);
+bool convertWave(const WaveData& in, const SDL_AudioSpec& device, std::vector<Uint8>& out);
 
 }  // namespace platform
