@@ -140,6 +140,11 @@ void CJigsawView::onCommand(int id) {
         case cmd::kSound:
             showSoundOptions();
             break;
+        case cmd::kZoomIn:
+        case cmd::kZoomOut:
+        case cmd::kNormalSize:
+            zoomCommand(id);
+            break;
         default:
             break;
     }
@@ -348,6 +353,8 @@ void CJigsawView::startGame(unsigned seed) {
     sounds_.PlayLooped(1123);
     PuzzleBuilder::Hooks hooks;
     hooks.piece = [this](int) { viewport()->update(); };
+    zoom_.Reset();
+    interaction_->inverseMap = nullptr;
     Puzzle& puzzle = session_.Cut(request, hooks, &window_);
     sounds_.Stop();
     state_.cutting = false;
@@ -365,8 +372,9 @@ void CJigsawView::scrollTableTo(int x, int y) {
     if (store == nullptr) {
         return;
     }
-    x = std::clamp(x, 0, std::max(0, store->workspaceWidth() - viewport()->width()));
-    y = std::clamp(y, 0, std::max(0, store->workspaceHeight() - viewport()->height()));
+    x = std::clamp(x, 0, std::max(0, store->workspaceWidth() - zoom_.toTable(viewport()->width())));
+    y = std::clamp(y, 0,
+                   std::max(0, store->workspaceHeight() - zoom_.toTable(viewport()->height())));
     store->scrollTo(x, y, false);
     store->showBuffer(window_);
     horizontalScrollBar()->setValue(x);

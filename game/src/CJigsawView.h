@@ -13,6 +13,7 @@
 #include "model/GameSession.h"
 #include "platform/Surface.h"
 #include "view/PauseDisplay.h"
+#include "view/ViewZoom.h"
 
 class ViewInteraction;
 
@@ -105,6 +106,8 @@ class CJigsawView : public QAbstractScrollArea {
     void showPreferences();
     void applyPreferencesToPuzzle();
     void showSoundOptions();
+    // Zoom In, Zoom Out and Normal Size.
+    void zoomCommand(int id);
 
     CJigsawDoc* doc_;
     GameState state_;
@@ -117,6 +120,7 @@ class CJigsawView : public QAbstractScrollArea {
     std::unique_ptr<ViewInteraction> interaction_;
     QElapsedTimer lastInput_;
     PauseDisplay pauseDisplay_;
+    ViewZoom zoom_;
     sprites::Sprite* menuGroup_ = nullptr;
     // The grid and placement the Start dialog chose for the next cut.
     struct StartChoice {

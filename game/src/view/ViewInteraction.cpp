@@ -2,6 +2,7 @@
 
 #include "model/GameSession.h"
 #include "sprites/SpriteStore.h"
+#include "view/ViewZoom.h"
 
 bool ViewInteraction::Holding() const {
     const sprites::SpriteStore* store = m_session.store();
@@ -21,7 +22,8 @@ void ViewInteraction::Press(int x, int y, bool dragBackgroundAllowed) {
     if (store == nullptr) {
         return;
     }
-    sprites::Sprite* s = store->hitTest(x + store->scrollX(), y + store->scrollY());
+    sprites::Sprite* s = store->hitTest(ViewZoom::ToTable(inverseMap, x, store->scrollX()),
+                                        ViewZoom::ToTable(inverseMap, y, store->scrollY()));
     if (s == nullptr) {
         m_backgroundDrag = true;
         m_dragBackgroundAllowed = dragBackgroundAllowed;
@@ -95,7 +97,8 @@ bool ViewInteraction::DoubleClick(int x, int y) {
     if (store == nullptr || !m_session.level.isExpert()) {
         return false;
     }
-    sprites::Sprite* g = store->hitTest(x + store->scrollX(), y + store->scrollY());
+    sprites::Sprite* g = store->hitTest(ViewZoom::ToTable(inverseMap, x, store->scrollX()),
+                                        ViewZoom::ToTable(inverseMap, y, store->scrollY()));
     if (g == nullptr) {
         return false;
     }

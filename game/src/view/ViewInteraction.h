@@ -4,6 +4,10 @@
 
 #include "platform/Surface.h"
 
+namespace cutting {
+class CoordMap;
+}
+
 class GameSession;
 namespace sprites {
 class Sprite;
@@ -40,6 +44,10 @@ class ViewInteraction {
     bool Modified() const { return m_modified; }
     void ClearModified() { m_modified = false; }
     sprites::Sprite* LastGroup() const { return m_lastGroup; }
+
+    // The current zoom step's inverse map (none without a zoom): pointer
+    // positions pass through it before the scroll position is added.
+    const cutting::CoordMap* inverseMap = nullptr;
 
   private:
     void Show();
