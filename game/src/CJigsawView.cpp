@@ -97,8 +97,8 @@ CJigsawView::~CJigsawView() {
     }
 }
 
-bool CJigsawView::QueryClose() const {
-    return true;
+bool CJigsawView::QueryClose() {
+    return askToSave();
 }
 
 void CJigsawView::postCommand(int id) {
@@ -140,6 +140,13 @@ void CJigsawView::onCommand(int id) {
         case cmd::kSound:
             showSoundOptions();
             break;
+        case cmd::kSave:
+        case cmd::kSaveAs:
+            saveGame(id == cmd::kSave);
+            break;
+        case cmd::kRestore:
+            restoreGame(QString());
+            break;
         case cmd::kZoomIn:
         case cmd::kZoomOut:
         case cmd::kNormalSize:
@@ -155,7 +162,7 @@ void CJigsawView::refreshMenuState() {
 }
 
 void CJigsawView::restoreGameFile(const QString& path) {
-    reportMissingFile(path);
+    restoreGame(path);
 }
 
 void CJigsawView::loadPictureFile(const QString& path) {
@@ -231,6 +238,10 @@ void CJigsawView::setPicture(platform::Surface picture) {
 void CJigsawView::newGame() {
     CClockHold hold;
     stopAssembly();
+    if (!askToSave()) {
+        session_.clock.Correct(hold);
+        return;
+    }
     char path[256] = {};
     short width = -1;
     short height = -1;
@@ -278,6 +289,9 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
         app->pictureHeight = static_cast<unsigned>(result.bitmap.height());
     }
     state_.pictureHasHelp = result.hasHelp;
+    pictureName_ = result.title;
+    savedPath_.clear();
+    currentFile_.clear();
     setPicture(std::move(result.bitmap));
     window()->setWindowTitle(QStringLiteral("%1 - %2").arg(
         QString::fromLocal8Bit(result.title.c_str()), QString::fromLatin1(CJigsawApp::kTitle)));
@@ -459,10 +473,7 @@ void CJigsawView::finishIfComplete() {
     if (app) {
         app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
     }
-    session_.Clear();
-    state_.modified = false;
-    redrawAll();
-    updateState();
+    runEndOfGame();
 }
 
 void CJigsawView::tick() {

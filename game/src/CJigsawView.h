@@ -11,6 +11,7 @@
 #include "GameState.h"
 #include "PackedValues.h"
 #include "model/GameSession.h"
+#include "scores/EndOfGame.h"
 #include "platform/Surface.h"
 #include "view/PauseDisplay.h"
 #include "view/ViewZoom.h"
@@ -18,6 +19,8 @@
 class ViewInteraction;
 
 class CJigsawDoc;
+struct SavedGame;
+struct SavedGameHeader;
 
 // The workspace view: the table the pieces lie on. It owns the game state,
 // runs the one-second game timer (timer 3) and serves the game's commands.
@@ -38,10 +41,9 @@ class CJigsawView : public QAbstractScrollArea {
     int clockTimerId() const { return clockTimerId_; }
     COLORREF background() const { return background_; }
 
-    // Whether the document may close (the program may end). Only a cut
-    // puzzle with unsaved changes could be lost; none exists before games
-    // can be cut, so closing always goes on.
-    bool QueryClose() const;
+    // Whether the document may close (the program may end): a cut puzzle
+    // with unsaved changes asks "Saving?" first.
+    bool QueryClose();
 
     // Queues a command for this view, as posting it would.
     void postCommand(int id);
@@ -59,6 +61,19 @@ class CJigsawView : public QAbstractScrollArea {
     void pieceMenuCommand(int id, const QPoint& at);
     // One tick of the one-second game timer.
     void tick();
+
+    // Writes the game to path without asking; heldSeconds of the clock do
+    // not count as play. Returns an empty text or the reason it failed.
+    std::string saveGameTo(const std::string& path, long heldSeconds = 0);
+    // Reads the whole file, then replaces the current game by it; a refused
+    // file keeps the current game (the reason was shown).
+    bool restoreGameFrom(const std::string& path);
+    // The file the game was restored from (Save writes there without
+    // asking); empty for none.
+    const std::string& savedGamePath() const { return savedPath_; }
+    // Hooks every end-of-game sequence starts from (tests intercept the
+    // results dialog here).
+    static EndOfGame::Hooks& endOfGameHooks();
 
   public slots:
     // Game commands the frame does not serve itself.
@@ -106,6 +121,15 @@ class CJigsawView : public QAbstractScrollArea {
     void showPreferences();
     void applyPreferencesToPuzzle();
     void showSoundOptions();
+    // Saved games and the end of a game (CJigsawViewFiles.cpp).
+    QSize screenSize() const;
+    bool saveGame(bool intoRestoredFile);
+    void fillHeader(SavedGameHeader& header, const Puzzle& puzzle) const;
+    void restoreGame(const QString& path);
+    void takeOverSettings(const SavedGameHeader& header);
+    void adoptSavedGame(SavedGame& game, platform::Surface picture);
+    bool askToSave();
+    void runEndOfGame();
     // Zoom In, Zoom Out and Normal Size.
     void zoomCommand(int id);
 
@@ -122,6 +146,9 @@ class CJigsawView : public QAbstractScrollArea {
     PauseDisplay pauseDisplay_;
     ViewZoom zoom_;
     sprites::Sprite* menuGroup_ = nullptr;
+    std::string savedPath_;    // the restored or last saved file
+    std::string pictureName_;  // the picture's short description
+    std::string currentFile_;  // the last saved or restored file, offered for deletion at the end
     // The grid and placement the Start dialog chose for the next cut.
     struct StartChoice {
         int pieceWidth;

@@ -17,6 +17,7 @@
 #include "TestSupport.h"
 #include "dialogs/CPieceSizeDlg.h"
 #include "model/SnapTest.h"
+#include "scores/CResultDlg.h"
 #include "platform/MessageBox.h"
 #include "sprites/SpriteStore.h"
 #include "view/PieceMenu.h"
@@ -64,6 +65,8 @@ class ViewPlayTest : public ::testing::Test {
   protected:
     void SetUp() override {
         testApp();
+        // A finished game shows its results; the test answers them.
+        CJigsawView::endOfGameHooks().showResults = [](CResultDlg& dlg) { dlg.accept(); };
         owned_ = std::make_unique<CJigsawView>(nullptr);
         view_ = owned_.get();
         WriteIniInt(60, keys::kOn, keys::kOff, keys::kPieceSize);

@@ -22,6 +22,13 @@ Puzzle& GameSession::Cut(const PuzzleBuilder::Request& request, const PuzzleBuil
     return *m_puzzle;
 }
 
+Puzzle& GameSession::Adopt(std::unique_ptr<Puzzle> puzzle) {
+    Clear();
+    m_puzzle = std::move(puzzle);
+    level.Apply(level.level(), level.values(), m_puzzle->store.get());
+    return *m_puzzle;
+}
+
 void GameSession::Clear() {
     assembly.Stop();
     clock.Resume();

@@ -38,6 +38,10 @@ class GameSession {
     // the clock. Returns the new puzzle.
     Puzzle& Cut(const PuzzleBuilder::Request& request, const PuzzleBuilder::Hooks& hooks,
                 platform::Surface* window);
+    // Takes a puzzle read from a saved game in place of the current one; its
+    // sprites must draw from picture(). The clock and counters are the
+    // caller's.
+    Puzzle& Adopt(std::unique_ptr<Puzzle> puzzle);
     // Forgets the puzzle (the picture stays).
     void Clear();
 

@@ -13,6 +13,15 @@ void ScoreKeeper::Reset() {
     m_total = 0;
 }
 
+void ScoreKeeper::Restore(int total, int bonusSum, int assists) {
+    Reset();
+    m_total = total;
+    m_running = total;
+    m_scoreAtLastJoin = total;
+    m_bonusSum = bonusSum;
+    m_assists = assists;
+}
+
 void ScoreKeeper::SetLevel(int bonusPerJoin, int scoreFactor, bool bonusOnExact) {
     m_bonusPerJoin = bonusPerJoin;
     m_scoreFactor = scoreFactor;

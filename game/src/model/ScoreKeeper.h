@@ -33,6 +33,9 @@ class ScoreKeeper {
     // score.
     void ExpertMiss(int pieces, int groups, long seconds);
     void CountAssist() { ++m_assists; }
+    // Takes the counters of a restored game; the total is also the score at
+    // the last join.
+    void Restore(int total, int bonusSum, int assists);
 
     int total() const { return m_total; }
     int running() const { return m_running; }
