@@ -11,8 +11,8 @@
 #include "GameState.h"
 #include "PackedValues.h"
 #include "model/GameSession.h"
-#include "scores/EndOfGame.h"
 #include "platform/Surface.h"
+#include "scores/EndOfGame.h"
 #include "view/PauseDisplay.h"
 #include "view/ViewZoom.h"
 
