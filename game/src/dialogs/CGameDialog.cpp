@@ -94,7 +94,9 @@ void CGameDialog::keyPressEvent(QKeyEvent* event) {
             onCommand(IDCANCEL);
             break;
         default:
-            if ((event->modifiers() & Qt::AltModifier) != 0 &&
+            // Modifier and function keys lie beyond the character range and
+            // are never mnemonics.
+            if ((event->modifiers() & Qt::AltModifier) != 0 && event->key() <= 0xFFFF &&
                 mnemonics_.contains(QChar(event->key()))) {
                 onCommand(mnemonics_.value(QChar(event->key())));
                 return;
