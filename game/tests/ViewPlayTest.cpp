@@ -15,10 +15,11 @@
 #include "IniStore.h"
 #include "SettingsKeys.h"
 #include "TestSupport.h"
+#include "ViewTestSupport.h"
 #include "dialogs/CPieceSizeDlg.h"
 #include "model/SnapTest.h"
-#include "scores/CResultDlg.h"
 #include "platform/MessageBox.h"
+#include "scores/CResultDlg.h"
 #include "sprites/SpriteStore.h"
 #include "view/PieceMenu.h"
 
@@ -38,28 +39,8 @@ platform::Surface testPicture(int width, int height) {
     return s;
 }
 
-// A window point inside s where a click hits s.
-QPoint grabPoint(sprites::SpriteStore& store, sprites::Sprite* s) {
-    for (int y = s->y + 25; y < s->y + s->height; ++y) {
-        for (int x = s->x + 25; x < s->x + s->width; ++x) {
-            if (store.hitTest(x, y) == s) {
-                return {x - store.scrollX(), y - store.scrollY()};
-            }
-        }
-    }
-    return {};
-}
-
-sprites::Sprite* withCell(const sprites::SpriteStore& store, int column, int row) {
-    for (int i = 0; i < store.count(); ++i) {
-        for (const auto& c : store.at(i)->cells) {
-            if (c.column == column && c.row == row) {
-                return store.at(i);
-            }
-        }
-    }
-    return nullptr;
-}
+using viewtest::grabPoint;
+using viewtest::withCell;
 
 class ViewPlayTest : public ::testing::Test {
   protected:

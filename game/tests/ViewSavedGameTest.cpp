@@ -16,6 +16,7 @@
 #include "IniStore.h"
 #include "SettingsKeys.h"
 #include "TestSupport.h"
+#include "ViewTestSupport.h"
 #include "model/SnapTest.h"
 #include "platform/MessageBox.h"
 #include "savegame/SavedGameHeader.h"
@@ -42,27 +43,8 @@ std::string writePicture() {
     return path;
 }
 
-QPoint grabPoint(sprites::SpriteStore& store, sprites::Sprite* s) {
-    for (int y = s->y + 25; y < s->y + s->height; ++y) {
-        for (int x = s->x + 25; x < s->x + s->width; ++x) {
-            if (store.hitTest(x, y) == s) {
-                return {x - store.scrollX(), y - store.scrollY()};
-            }
-        }
-    }
-    return {};
-}
-
-sprites::Sprite* withCell(const sprites::SpriteStore& store, int column, int row) {
-    for (int i = 0; i < store.count(); ++i) {
-        for (const auto& c : store.at(i)->cells) {
-            if (c.column == column && c.row == row) {
-                return store.at(i);
-            }
-        }
-    }
-    return nullptr;
-}
+using viewtest::grabPoint;
+using viewtest::withCell;
 
 // What identifies a group on the table: its cells, place and lock.
 struct GroupRecord {
