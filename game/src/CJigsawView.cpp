@@ -1,13 +1,7 @@
 #include "CJigsawView.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
-#include <QFileInfo>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimerEvent>
 
@@ -19,15 +13,10 @@
 #include "CJigsawDoc.h"
 #include "CommandIds.h"
 #include "IniStore.h"
-#include "PIXPICK32.h"
 #include "SettingsKeys.h"
-#include "dialogs/CPieceSizeDlg.h"
-#include "imagelib.h"
 #include "model/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
-#include "view/PictureLoader.h"
-#include "view/PieceMenu.h"
 #include "view/ViewInteraction.h"
 
 namespace {
@@ -234,153 +223,6 @@ void CJigsawView::setPicture(platform::Surface picture) {
     redrawAll();
 }
 
-// New game: the player chooses a picture from the galleries.
-void CJigsawView::newGame() {
-    CClockHold hold;
-    stopAssembly();
-    if (!askToSave()) {
-        session_.clock.Correct(hold);
-        return;
-    }
-    char path[256] = {};
-    short width = -1;
-    short height = -1;
-    UseOnlyPPX(0);
-    const int handle = LoadFromGallerySingle(this, path, 255, "New Game", &width, &height,
-                                             "Tessella.hlp>Screens", 0x27004);
-    session_.clock.Correct(hold);
-    if (handle != 0) {
-        loadPicture(QString::fromLocal8Bit(path), handle - 1);
-    }
-    viewport()->update();
-}
-
-bool CJigsawView::loadPicture(const QString& path, int slot) {
-    stopAssembly();
-    CJigsawApp* app = CJigsawApp::instance();
-    if (app && app->imageSlot >= 0 && app->imageSlot != slot) {
-        IMGFree(app->imageSlot);
-        app->imageSlot = -1;
-    }
-    PictureLoader::Request request;
-    request.path = path.toStdString();
-    request.clientRight = viewport()->width();
-    request.clientBottom = viewport()->height();
-    request.slot = slot;
-    if (app) {
-        request.adjustToWindow = app->prefs.adjustOriginal != 0;
-        request.loadingPriority = app->prefs.loadingPriority;
-    }
-    PictureLoader::Result result;
-    std::string error;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool loaded = PictureLoader::Load(request, {}, result, &error);
-    QApplication::restoreOverrideCursor();
-    if (!loaded || result.bitmap.isNull()) {
-        MessageBeep(MB_OK);
-        MessageBoxA(this, error.c_str(), CJigsawApp::kTitle, MB_OK);
-        setPicture({});
-        return false;
-    }
-    if (app) {
-        app->imageSlot = result.slot;
-        app->pictureFile = request.path;
-        app->pictureWidth = static_cast<unsigned>(result.bitmap.width());
-        app->pictureHeight = static_cast<unsigned>(result.bitmap.height());
-    }
-    state_.pictureHasHelp = result.hasHelp;
-    pictureName_ = result.title;
-    savedPath_.clear();
-    currentFile_.clear();
-    setPicture(std::move(result.bitmap));
-    window()->setWindowTitle(QStringLiteral("%1 - %2").arg(
-        QString::fromLocal8Bit(result.title.c_str()), QString::fromLatin1(CJigsawApp::kTitle)));
-    return true;
-}
-
-// Start: the Piece Size and Placement dialog chooses the grid and where the
-// pieces go; the clock stands still while it is open.
-void CJigsawView::startFromDialog() {
-    CClockHold hold;
-    dialogs::PieceSizeRequest request;
-    request.pictureWidth = session_.picture().width();
-    request.pictureHeight = session_.picture().height();
-    request.visibleWidth = viewport()->width();
-    request.visibleHeight = viewport()->height();
-    request.background = background_;
-    request.picture = &session_.picture();
-    if (const CJigsawApp* app = CJigsawApp::instance()) {
-        request.currentPieceWidth = app->pieceWidth;
-    }
-    dialogs::CPieceSizeDlg dialog(request, this);
-    const int result = dialog.exec();
-    session_.clock.Correct(hold);
-    if (result != IDOK) {
-        return;
-    }
-    const dialogs::PlacementChoice& placement = dialog.placement();
-    chosen_ = StartChoice{dialog.finalGrid().pieceWidth,
-                          dialog.finalGrid().pieceHeight,
-                          {placement.reserveForPicture, placement.anywhere, placement.visibleOnly}};
-    if (CJigsawApp* app = CJigsawApp::instance()) {
-        app->pieceWidth = chosen_->pieceWidth;
-        app->pieceHeight = chosen_->pieceHeight;
-    }
-    startGame(static_cast<unsigned>(std::time(nullptr)));
-}
-
-void CJigsawView::startGame(unsigned seed) {
-    if (!session_.HasPicture()) {
-        MessageBeep(MB_OK);
-        MessageBoxA(this, "You have to load a picture before jumbling", "Error", MB_OK);
-        return;
-    }
-    stopAssembly();
-    CJigsawApp* app = CJigsawApp::instance();
-    PuzzleBuilder::Request request;
-    if (chosen_) {
-        request.pieceWidth = chosen_->pieceWidth;
-        request.pieceHeight = chosen_->pieceHeight;
-        request.placement = chosen_->placement;
-        chosen_.reset();
-    } else {
-        const int size = GetIniInt(60, keys::kPieceSize);
-        request.pieceWidth = request.pieceHeight = size;
-        request.placement.anywhere = GetIniInt(0, keys::kThrowPiecesOnTable) != 0;
-        request.placement.visibleOnly = GetIniInt(1, keys::kThrowPiecesOnVisibleArea) != 0;
-        request.placement.reserveSpace = GetIniInt(0, keys::kThrowPiecesOnPict) != 0;
-    }
-    request.seed = seed;
-    request.clientWidth = viewport()->width();
-    request.clientHeight = viewport()->height();
-    const QSize screen = this->screen() ? this->screen()->size() : QSize(1920, 1080);
-    request.screenWidth = std::max(screen.width(), request.clientWidth);
-    request.screenHeight = std::max(screen.height(), request.clientHeight);
-    if (app) {
-        request.moveAside = app->prefs.moveAside != 0;
-        request.smallPieceThreshold = app->prefs.smallPieceLimit;
-        request.placementFlags = (app->prefs.onTopOnMove ? sprites::SpriteStore::kOnMove : 0) |
-                                 (app->prefs.onTopOnSnap ? sprites::SpriteStore::kOnSnap : 0);
-    }
-    request.background = background_;
-    state_.cutting = true;
-    sounds_.PlayLooped(1123);
-    PuzzleBuilder::Hooks hooks;
-    hooks.piece = [this](int) { viewport()->update(); };
-    zoom_.Reset();
-    interaction_->inverseMap = nullptr;
-    Puzzle& puzzle = session_.Cut(request, hooks, &window_);
-    sounds_.Stop();
-    state_.cutting = false;
-    state_.modified = false;
-    interaction_->ClearModified();
-    horizontalScrollBar()->setRange(0, std::max(0, puzzle.workspaceWidth - viewport()->width()));
-    verticalScrollBar()->setRange(0, std::max(0, puzzle.workspaceHeight - viewport()->height()));
-    scrollTableTo(puzzle.scrollX, puzzle.scrollY);
-    noteInput();
-    updateState();
-}
-
 void CJigsawView::scrollTableTo(int x, int y) {
     sprites::SpriteStore* store = session_.store();
     if (store == nullptr) {
@@ -526,113 +368,4 @@ void CJigsawView::paintEvent(QPaintEvent*) {
     if (session_.clock.Paused()) {
         pauseDisplay_.Paint(painter, viewport()->size());
     }
-}
-
-void CJigsawView::mousePressEvent(QMouseEvent* event) {
-    noteInput();
-    stopAssembly();
-    if (session_.clock.Paused()) {
-        sounds_.PlayWait(1160);
-        return;
-    }
-    if (event->button() == Qt::LeftButton) {
-        CJigsawApp* app = CJigsawApp::instance();
-        interaction_->Press(event->position().toPoint().x(), event->position().toPoint().y(),
-                            app && app->prefs.dragBackground != 0);
-    }
-}
-
-void CJigsawView::mouseMoveEvent(QMouseEvent* event) {
-    noteInput();
-    if (!session_.clock.Paused()) {
-        interaction_->Move(event->position().toPoint().x(), event->position().toPoint().y(), false);
-    }
-}
-
-void CJigsawView::mouseReleaseEvent(QMouseEvent* event) {
-    noteInput();
-    if (session_.clock.Paused() || event->button() != Qt::LeftButton) {
-        return;
-    }
-    interaction_->Release(event->position().toPoint().x(), event->position().toPoint().y());
-    // The drag composition may have painted past the table's edge.
-    redrawAll();
-    if (CJigsawApp* app = CJigsawApp::instance()) {
-        app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
-    }
-    finishIfComplete();
-    updateState();
-}
-
-void CJigsawView::mouseDoubleClickEvent(QMouseEvent* event) {
-    noteInput();
-    if (session_.clock.Paused() || event->button() != Qt::LeftButton) {
-        return;
-    }
-    interaction_->DoubleClick(event->position().toPoint().x(), event->position().toPoint().y());
-    if (CJigsawApp* app = CJigsawApp::instance()) {
-        app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
-    }
-    finishIfComplete();
-    updateState();
-}
-
-void CJigsawView::contextMenuEvent(QContextMenuEvent* event) {
-    noteInput();
-    stopAssembly();
-    sprites::SpriteStore* store = session_.store();
-    if (store == nullptr) {
-        return;
-    }
-    if (session_.clock.Paused()) {
-        sounds_.PlayWait(1160);
-        return;
-    }
-    menuGroup_ =
-        store->hitTest(event->pos().x() + store->scrollX(), event->pos().y() + store->scrollY());
-    if (menuGroup_ == nullptr) {
-        return;
-    }
-    QMenu menu(this);
-    PieceMenu::Fill(menu, *menuGroup_);
-    const QAction* chosen = menu.exec(event->globalPos() - QPoint(0, 3));
-    if (chosen != nullptr) {
-        pieceCommand(chosen->data().toInt());
-    }
-}
-
-void CJigsawView::pieceMenuCommand(int id, const QPoint& at) {
-    sprites::SpriteStore* store = session_.store();
-    if (store == nullptr || session_.clock.Paused()) {
-        return;
-    }
-    menuGroup_ = store->hitTest(at.x() + store->scrollX(), at.y() + store->scrollY());
-    pieceCommand(id);
-}
-
-void CJigsawView::pieceCommand(int id) {
-    sprites::SpriteStore* store = session_.store();
-    if (store == nullptr || menuGroup_ == nullptr || store->indexOf(menuGroup_) < 0) {
-        return;
-    }
-    stopAssembly();
-    switch (id) {
-        case PieceMenu::kLock:
-        case PieceMenu::kUnlock:
-            playSound(PieceMenu::ToggleLock(*store, menuGroup_));
-            break;
-        case PieceMenu::kAssist:
-            state_.modified = true;
-            session_.AssistGroup(menuGroup_, &window_, nullptr);
-            break;
-        case PieceMenu::kSendToBack:
-            store->sendToBack(menuGroup_);
-            break;
-        default:
-            return;
-    }
-    menuGroup_ = nullptr;
-    redrawAll();
-    finishIfComplete();
-    updateState();
 }
