@@ -8,6 +8,33 @@
 
 namespace help {
 
+const std::vector<HelpTopic>& helpTopics() {
+    static const std::vector<HelpTopic> topics = {
+        {kHowToPlay, kScreensWindow, "How to Play"},
+        {kIndex, kScreensWindow, "Index"},
+        {kCommands, kScreensWindow, "Commands"},
+        {kMenusGeneral, kMenusWindow, "Menus"},
+        {kMenusGame, kMenusWindow, "Game menu"},
+        {kMenusPlay, kMenusWindow, "Play menu"},
+        {kMenusView, kMenusWindow, "View menu"},
+        {kMenusOptions, kMenusWindow, "Options menu"},
+        {kMenusInformation, kMenusWindow, "Information menu"},
+        {kMenusHelp, kMenusWindow, "Help menu"},
+        {screenContext(kPieceLockedHelp), kScreensWindow, "Piece is locked"},
+        {screenContext(kPieceSizeHelp), kScreensWindow, "Piece Size and Placement"},
+        {screenContext(kPreferencesHelp), kScreensWindow, "Preferences"},
+        {screenContext(kSoundHelp), kScreensWindow, "Sound"},
+        {screenContext(kResultsHelp), kScreensWindow, "Congratulations"},
+        {screenContext(kHighScoresHelp), kScreensWindow, "Hall of Fame"},
+        {screenContext(kStatusWindowHelp), kScreensWindow, "Status window"},
+        {screenContext(kOriginalWindowHelp), kScreensWindow, "Original window"},
+        {screenContext(kOverviewWindowHelp), kScreensWindow, "Overview window"},
+        {kPictureSelection, kScreensWindow, "Choosing a picture file"},
+        {kPictureSelection + kGalleryBrowserOffset, kScreensWindow, "Choosing a picture"},
+    };
+    return topics;
+}
+
 unsigned menuContextFor(int id) {
     switch (id) {
         case cmd::kOriginal:

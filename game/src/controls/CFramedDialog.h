@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "HelpContext.h"
+
 class QWidget;
 
 namespace controls {
@@ -23,7 +25,7 @@ class CFramedDialog : public QDialog {
     static constexpr int kOutline = 1;
     static constexpr int kFrameWidth = 3;
     static constexpr int kCaptionHeight = 18;
-    static constexpr unsigned kHelpBase = 0x20000;
+    static constexpr unsigned kHelpBase = help::kScreensBase;
 
     // The help call of every dialog (the platform's help engine unless a test
     // puts another in its place; an empty function restores the engine):

@@ -11,7 +11,7 @@ class CPieceLockedDlg : public CGameDialog {
     Q_OBJECT
   public:
     static constexpr int kResourceId = 164;
-    static constexpr unsigned kHelpId = 0x3E9;
+    static constexpr unsigned kHelpId = help::kPieceLockedHelp;
     static constexpr int kUnlockAndMove = 1170;
     static constexpr int kMoveToLocked = 1169;
 

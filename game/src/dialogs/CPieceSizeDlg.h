@@ -47,7 +47,7 @@ class CPieceSizeDlg : public CGameDialog {
     Q_OBJECT
   public:
     static constexpr int kResourceId = 107;
-    static constexpr unsigned kHelpId = 0x408;
+    static constexpr unsigned kHelpId = help::kPieceSizeHelp;
     static constexpr int kSlider = 1201;
     static constexpr int kCount = 1007;
     static constexpr int kLargestCount = 1152;   // under the slider's left end

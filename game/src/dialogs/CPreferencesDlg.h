@@ -18,7 +18,7 @@ class CPreferencesDlg : public CGameDialog {
     Q_OBJECT
   public:
     static constexpr int kResourceId = 101;
-    static constexpr unsigned kHelpId = 0x419;
+    static constexpr unsigned kHelpId = help::kPreferencesHelp;
     static constexpr int kSaveAsDefaults = 1074;
     static constexpr int kHelp = 1210;
     static constexpr int kLimitEdit = 1007;

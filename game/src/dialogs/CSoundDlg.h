@@ -15,7 +15,7 @@ class CSoundDlg : public CGameDialog {
     Q_OBJECT
   public:
     static constexpr int kResourceId = 150;
-    static constexpr unsigned kHelpId = 0x421;
+    static constexpr unsigned kHelpId = help::kSoundHelp;
     static constexpr int kEnabled = 1128;
     static constexpr int kSaveAsDefaults = 1015;
     static constexpr int kHelp = 3;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "CJigsawApp.h"
+#include "HelpContext.h"
 #include "platform/MessageBox.h"
 #include "scores/ScoreDialogLook.h"
 
@@ -73,7 +74,7 @@ void CHighScoreDlg::build() {
     connect(clear, &QPushButton::clicked, this, &CHighScoreDlg::onClear);
     auto* help = scorelook::addButton(this, kHelp, QStringLiteral("&Help"), width / 2 + 85, by);
     connect(help, &QPushButton::clicked, this,
-            [this] { showHelp(scorelook::helpContext(kDialogId)); });
+            [this] { showHelp(scorelook::helpContext(help::kHighScoresHelp)); });
 }
 
 void CHighScoreDlg::refreshLists() {

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "HelpContext.h"
 #include "scores/GameResults.h"
 #include "scores/HighScoreTable.h"
 
@@ -19,7 +20,7 @@ class CResultDlg : public QDialog {
   public:
     static constexpr int kWithName = 153;
     static constexpr int kWithoutName = 154;
-    static constexpr int kHelpNumber = 1039;
+    static constexpr unsigned kHelpNumber = help::kResultsHelp;
     static constexpr int kTitle = 1041;
     static constexpr int kName = 1004;
     static constexpr int kScore = 1174;

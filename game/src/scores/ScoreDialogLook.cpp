@@ -31,7 +31,7 @@ QPushButton* addButton(QWidget* dialog, int id, const QString& text, int x, int 
 }
 
 unsigned helpContext(unsigned number) {
-    return 0x20000 + number;
+    return help::screenContext(number);
 }
 
 std::function<void(unsigned)> platformHelp(QWidget* owner) {
