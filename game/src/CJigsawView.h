@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,6 +22,7 @@ class ViewInteraction;
 class CJigsawDoc;
 struct SavedGame;
 struct SavedGameHeader;
+class SavedGameProgress;
 
 // The workspace view: the table the pieces lie on. It owns the game state,
 // runs the one-second game timer (timer 3) and serves the game's commands.
@@ -63,8 +65,13 @@ class CJigsawView : public QAbstractScrollArea {
     void tick();
 
     // Writes the game to path without asking; heldSeconds of the clock do
-    // not count as play. Returns an empty text or the reason it failed.
-    std::string saveGameTo(const std::string& path, long heldSeconds = 0);
+    // not count as play; onGroup follows the groups as they are written.
+    // Returns an empty text or the reason it failed.
+    std::string saveGameTo(const std::string& path, long heldSeconds = 0,
+                           const std::function<void(int written)>& onGroup = {});
+    // The Save command (also the document's save); true when the game was
+    // written.
+    bool saveCommand() { return saveGame(true); }
     // Reads the whole file, then replaces the current game by it; a refused
     // file keeps the current game (the reason was shown).
     bool restoreGameFrom(const std::string& path);
@@ -127,7 +134,9 @@ class CJigsawView : public QAbstractScrollArea {
     void fillHeader(SavedGameHeader& header, const Puzzle& puzzle) const;
     void restoreGame(const QString& path);
     void takeOverSettings(const SavedGameHeader& header);
-    void adoptSavedGame(SavedGame& game, platform::Surface picture);
+    void adoptSavedGame(SavedGame& game, platform::Surface picture, SavedGameProgress& progress);
+    void applySavedZoom(const SavedGameHeader& header);
+    void scrollToSaved(const SavedGameHeader& header);
     bool askToSave();
     void runEndOfGame();
     // Zoom In, Zoom Out and Normal Size.

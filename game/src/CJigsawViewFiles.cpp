@@ -8,12 +8,14 @@
 #include "CClockHold.h"
 #include "CJigsawApp.h"
 #include "CJigsawView.h"
+#include "CommandIds.h"
 #include "dialogs/CSavingDlg.h"
 #include "imagelib.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "savegame/SavedGameDialog.h"
 #include "savegame/SavedGameIo.h"
+#include "savegame/SavedGameProgress.h"
 #include "scores/CResultDlg.h"
 #include "scores/EndOfGame.h"
 #include "view/PictureLoader.h"
@@ -31,6 +33,85 @@ void showError(QWidget* parent, const std::string& text) {
     MessageBoxA(parent, text.c_str(), CJigsawApp::kTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
+constexpr const char* kSavingLabel = "Saving";             // string 106
+constexpr const char* kLoadingLabel = "Loading";           // string 103
+constexpr const char* kRebuildLabel = "Reconstruct Game";  // string 108
+
+// Whether a clock hold made now is the one that moves the start time: an
+// enclosing hold, or the pause, accounts for the same seconds itself.
+// pauseResumed: the caller resumes the pause it found before the hold ends.
+bool outermostHold(bool pauseResumed = false) {
+    return CClockHold::ActiveCount() == (pauseResumed ? 1 : 0);
+}
+
+// The busy cursor for the lifetime of the object.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// The view's placement within the main window, as the window system would
+// report it; kept in the file for the record only.
+WindowPlacementRecord placementOf(const QWidget& view) {
+    constexpr std::int32_t kShowNormal = 1;
+    constexpr std::int32_t kNoPosition = -1;
+    const QRect r = view.geometry();
+    WindowPlacementRecord p;
+    p.showCmd = kShowNormal;
+    p.minX = p.minY = p.maxX = p.maxY = kNoPosition;
+    p.normalLeft = r.left();
+    p.normalTop = r.top();
+    p.normalRight = r.right() + 1;
+    p.normalBottom = r.bottom() + 1;
+    return p;
+}
+
+// The saved game to restore: given when it exists; otherwise (after a beep
+// when a given file is missing) the one the open dialog chooses, or empty.
+QString chooseRestoreFile(const QString& given, QWidget* owner) {
+    if (!given.isEmpty()) {
+        if (platform::fileExists(platform::resolvePath(given.toStdString()))) {
+            return given;
+        }
+        MessageBeep(MB_OK);
+    }
+    SavedGameDialog dialog(SavedGameDialog::Mode::Restore, SavedGameDialog::initialDirectory(),
+                           SavedGameDialog::lastSavedName(), owner);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
+}
+
+// Loads the game's picture at its saved size into a slot of its own, so that
+// a failure leaves the current picture as it is. The image library reports
+// the read to the progress indicator.
+bool loadSavedPicture(const SavedGameHeader& h, SavedGameProgress& progress,
+                      PictureLoader::Result& picture, std::string& error) {
+    const CJigsawApp* app = CJigsawApp::instance();
+    PictureLoader::Request request;
+    request.path = h.picturePath;
+    request.clientRight = h.pictureWidth();
+    request.clientBottom = h.pictureHeight();
+    request.fixedSize = true;
+    request.loadingPriority = app ? app->prefs.loadingPriority : 2;
+    WaitCursor wait;
+    IMGSetProgress(&progress, SavedGameProgress::imageProgress, 1);
+    const bool ok = PictureLoader::Load(request, {}, picture, &error);
+    IMGSetProgress(nullptr, nullptr, 0);
+    if (ok && picture.bitmap.width() == h.pictureWidth() &&
+        picture.bitmap.height() == h.pictureHeight()) {
+        return true;
+    }
+    if (ok && picture.slot >= 0 && (!app || picture.slot != app->imageSlot)) {
+        IMGFree(picture.slot);
+    }
+    if (error.empty()) {
+        error = "The picture " + h.picturePath + " cannot be loaded.";
+    }
+    return false;
+}
+
 }  // namespace
 
 EndOfGame::Hooks& CJigsawView::endOfGameHooks() {
@@ -45,13 +126,15 @@ QSize CJigsawView::screenSize() const {
 }
 
 // Save (into the restored file when there is one) and Save As. The clock
-// stands still while the dialog is open and the file is written.
+// stands still while the dialog is open and the file is written; a paused
+// game is resumed for the save and paused again after it.
 bool CJigsawView::saveGame(bool intoRestoredFile) {
     if (session_.puzzle() == nullptr) {
         return false;
     }
-    CClockHold hold(&soundDialogBusy_);
     const bool wasPaused = session_.clock.Paused();
+    const bool outermost = outermostHold(wasPaused);
+    CClockHold hold(&soundDialogBusy_);
     if (wasPaused) {
         session_.clock.Resume();
     }
@@ -69,25 +152,31 @@ bool CJigsawView::saveGame(bool intoRestoredFile) {
             path = dialog.chosenPath().toStdString();
         }
     }
-    bool saved = false;
+    std::string error;
     if (!path.empty()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const std::string error = saveGameTo(path, hold.Duration());
-        QApplication::restoreOverrideCursor();
-        saved = error.empty();
-        if (!saved) {
-            showError(this, error);
-        }
+        SavedGameProgress progress(viewport(), kSavingLabel, SavedGameProgress::kSaveEnd);
+        WaitCursor wait;
+        // Every group shows its number; every fourth is left to the next.
+        error = saveGameTo(path, hold.Duration(), [&progress](int written) {
+            progress.report(written, written % 4 != 0);
+        });
+        progress.report(SavedGameProgress::kSaveEnd);
     }
     if (wasPaused) {
         session_.clock.Pause();
     }
-    session_.clock.Correct(hold);
+    if (outermost) {
+        session_.clock.Correct(hold);
+    }
     updateState();
-    return saved;
+    if (!error.empty()) {
+        showError(this, error);
+    }
+    return !path.empty() && error.empty();
 }
 
-std::string CJigsawView::saveGameTo(const std::string& path, long heldSeconds) {
+std::string CJigsawView::saveGameTo(const std::string& path, long heldSeconds,
+                                    const std::function<void(int written)>& onGroup) {
     Puzzle* puzzle = session_.puzzle();
     if (puzzle == nullptr) {
         return "There is no game to save.";
@@ -95,11 +184,12 @@ std::string CJigsawView::saveGameTo(const std::string& path, long heldSeconds) {
     SavedGame game;
     fillHeader(game.header, *puzzle);
     game.header.elapsedSeconds = static_cast<std::int32_t>(session_.clock.Elapsed() - heldSeconds);
-    // The file is written from the puzzle's own store, lent for the write.
+    // The file is written from the puzzle's own store, lent for the write;
+    // nothing lets events through meanwhile.
     game.store = std::move(puzzle->store);
     game.lowerRightRims = std::move(puzzle->lowerRightRims);
     game.upperLeftRims = std::move(puzzle->upperLeftRims);
-    const std::string error = SavedGameIo::save(path, game);
+    const std::string error = SavedGameIo::save(path, game, onGroup);
     puzzle->store = std::move(game.store);
     puzzle->lowerRightRims = std::move(game.lowerRightRims);
     puzzle->upperLeftRims = std::move(game.upperLeftRims);
@@ -149,79 +239,71 @@ void CJigsawView::fillHeader(SavedGameHeader& h, const Puzzle& puzzle) const {
     h.pieceCount = static_cast<std::int16_t>(puzzle.pieceCount);
     h.workspaceWidth = static_cast<std::int16_t>(puzzle.store->workspaceWidth());
     h.workspaceHeight = static_cast<std::int16_t>(puzzle.store->workspaceHeight());
+    h.placement = placementOf(*this);
 }
 
 // Restore: the named file when it exists, else the one the dialog chooses.
 void CJigsawView::restoreGame(const QString& given) {
+    const bool outermost = outermostHold();
     CClockHold hold;
     stopAssembly();
-    QString path = given;
     if (askToSave()) {
-        if (path.isEmpty() || !platform::fileExists(platform::resolvePath(path.toStdString()))) {
-            if (!path.isEmpty() && !reportMissingFile(path)) {
-                session_.clock.Correct(hold);
-                return;
-            }
-            SavedGameDialog dialog(SavedGameDialog::Mode::Restore,
-                                   SavedGameDialog::initialDirectory(),
-                                   SavedGameDialog::lastSavedName(), this);
-            path = dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
-        }
+        const QString path = chooseRestoreFile(given, this);
         if (!path.isEmpty() && restoreGameFrom(path.toStdString())) {
             return;  // the clock now runs from the saved elapsed time
         }
     }
-    session_.clock.Correct(hold);
+    if (outermost) {
+        session_.clock.Correct(hold);
+    }
 }
 
 // The whole file is read and checked before anything of the current game
 // changes; so is the picture. A refused file keeps the current game.
 bool CJigsawView::restoreGameFrom(const std::string& path) {
     const QSize screen = screenSize();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    SavedGameIo::LoadResult loaded = SavedGameIo::load(path, screen.width(), screen.height());
-    QApplication::restoreOverrideCursor();
+    SavedGameIo::LoadResult loaded;
+    {
+        WaitCursor wait;
+        loaded = SavedGameIo::load(path, screen.width(), screen.height());
+    }
     if (!loaded.ok()) {
         showError(this, loaded.message);
         return false;
     }
     SavedGame& game = *loaded.game;
-    CJigsawApp* app = CJigsawApp::instance();
-    PictureLoader::Request request;
-    request.path = game.header.picturePath;
-    request.clientRight = game.header.pictureWidth();
-    request.clientBottom = game.header.pictureHeight();
-    request.fixedSize = true;
-    request.loadingPriority = app ? app->prefs.loadingPriority : 2;
+    auto progress =
+        std::make_unique<SavedGameProgress>(viewport(), kLoadingLabel, SavedGameProgress::kLoadEnd);
     PictureLoader::Result picture;
     std::string error;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = PictureLoader::Load(request, {}, picture, &error);
-    QApplication::restoreOverrideCursor();
-    if (!ok || picture.bitmap.width() != game.header.pictureWidth() ||
-        picture.bitmap.height() != game.header.pictureHeight()) {
-        if (ok && picture.slot >= 0 && (!app || picture.slot != app->imageSlot)) {
-            IMGFree(picture.slot);
-        }
-        showError(this, error.empty() ? std::string("The picture cannot be loaded.") : error);
+    if (!loadSavedPicture(game.header, *progress, picture, error)) {
+        progress.reset();
+        showError(this, error);
         return false;
     }
+    CJigsawApp* app = CJigsawApp::instance();
     takeOverSettings(game.header);
     if (app) {
         if (app->imageSlot >= 0 && app->imageSlot != picture.slot) {
             IMGFree(app->imageSlot);
         }
         app->imageSlot = picture.slot;
-        app->pictureFile = request.path;
+        app->pictureFile = game.header.picturePath;
         app->pictureWidth = static_cast<unsigned>(picture.bitmap.width());
         app->pictureHeight = static_cast<unsigned>(picture.bitmap.height());
     }
     state_.pictureHasHelp = picture.hasHelp;
-    adoptSavedGame(game, std::move(picture.bitmap));
+    progress->show(kRebuildLabel, SavedGameProgress::kRebuildEnd);
+    adoptSavedGame(game, std::move(picture.bitmap), *progress);
     savedPath_ = path;
-    currentFile_ = path;
     window()->setWindowTitle(QStringLiteral("%1 - %2").arg(
         QString::fromLatin1(CJigsawApp::kTitle), QString::fromLocal8Bit(pictureName_.c_str())));
+    redrawAll();
+    session_.clock.SetStartTime(CClockHold::Now() - game.header.elapsedSeconds);
+    currentFile_ = path;
+    progress->report(SavedGameProgress::kLoadEnd);
+    progress.reset();
+    scrollToSaved(game.header);
     return true;
 }
 
@@ -245,9 +327,16 @@ void CJigsawView::takeOverSettings(const SavedGameHeader& h) {
     pictureName_ = h.pictureName;
 }
 
-void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture) {
+// The current puzzle gives way to the saved one: the picture gets its bevels
+// and the groups draw from it, at the saved zoom step.
+void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture,
+                                 SavedGameProgress& progress) {
     const SavedGameHeader& h = game.header;
-    session_.SetPicture(std::move(picture));
+    zoom_.Reset();
+    interaction_->inverseMap = nullptr;
+    state_.zoomInLevel = 0;
+    state_.zoomOutLevel = 0;
+    session_.SetPicture(std::move(picture));  // clears the puzzle, resumes a pause
     auto puzzle = std::make_unique<Puzzle>();
     puzzle->store = std::move(game.store);
     puzzle->lowerRightRims = std::move(game.lowerRightRims);
@@ -265,6 +354,7 @@ void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture) {
     puzzle->scrollX = h.scrollX;
     puzzle->scrollY = h.scrollY;
     puzzle->largestZoomOut = h.largestZoomOut;
+    progress.report(SavedGameProgress::kRebuildEnd / 4);
     platform::Surface& bitmap = session_.picture();
     puzzle->lowerRightRims.drawLines(bitmap, 0, 0, kRimDark, nullptr, kDarkRimMode);
     puzzle->upperLeftRims.drawLines(bitmap, 0, 0, kRimLight, nullptr, kLightRimMode);
@@ -275,14 +365,31 @@ void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture) {
     store.setWorkspace(h.workspaceWidth, h.workspaceHeight);
     session_.Adopt(std::move(puzzle));
     session_.score.Restore(h.totalScore, h.bonusSum, h.assists);
-    session_.clock.SetStartTime(CClockHold::Now() - h.elapsedSeconds);
-    state_.zoomInLevel = 0;
-    state_.zoomOutLevel = 0;
     state_.modified = false;
     interaction_->ClearModified();
+    if (CJigsawApp* app = CJigsawApp::instance()) {
+        app->SetStatusPaneText(1, QString());
+        app->SetStatusPaneText(2, QString());
+    }
+    progress.report(SavedGameProgress::kRebuildEnd / 2);
     horizontalScrollBar()->setRange(0, std::max(0, h.workspaceWidth - viewport()->width()));
     verticalScrollBar()->setRange(0, std::max(0, h.workspaceHeight - viewport()->height()));
-    redrawAll();
+    applySavedZoom(h);
+    progress.report(SavedGameProgress::kRebuildEnd);
+}
+
+// The saved zoom step, reached one command at a time as the player would;
+// the commands set the scroll range of the zoomed table.
+void CJigsawView::applySavedZoom(const SavedGameHeader& h) {
+    const int steps = h.zoomOutLevel != 0 ? h.zoomOutLevel : h.zoomInLevel;
+    const int command = h.zoomOutLevel != 0 ? cmd::kZoomOut : cmd::kZoomIn;
+    for (int i = 0; i < steps; ++i) {
+        zoomCommand(command);
+    }
+    updateState();
+}
+
+void CJigsawView::scrollToSaved(const SavedGameHeader& h) {
     scrollTableTo(h.scrollX, h.scrollY);
     noteInput();
     updateState();
@@ -295,10 +402,16 @@ bool CJigsawView::askToSave() {
     if (session_.puzzle() == nullptr || !state_.modified) {
         return true;
     }
-    CClockHold hold;
-    dialogs::CSavingDlg dialog(this);
-    const int answer = dialog.exec();
-    session_.clock.Correct(hold);
+    int answer = IDCANCEL;
+    {
+        const bool outermost = outermostHold();
+        CClockHold hold;
+        dialogs::CSavingDlg dialog(this);
+        answer = dialog.exec();
+        if (outermost) {
+            session_.clock.Correct(hold);
+        }
+    }
     if (answer == IDCANCEL) {
         return false;
     }

@@ -56,7 +56,7 @@ bool readGroups(cutting::ByteReader& in, SavedGame& game) {
 
 }  // namespace
 
-std::vector<std::uint8_t> SavedGame::encode() const {
+std::vector<std::uint8_t> SavedGame::encode(const GroupWritten& onGroup) const {
     cutting::ByteWriter out;
     headerToWrite().write(out);
     lowerRightRims.write(out);
@@ -65,6 +65,9 @@ std::vector<std::uint8_t> SavedGame::encode() const {
         store->write(out);
         for (int i = 0; i < store->count(); ++i) {
             store->at(i)->write(out);
+            if (onGroup) {
+                onGroup(i + 1);
+            }
         }
     }
     return out.take();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -20,8 +21,11 @@ struct SavedGame {
     // The groups, bottom first; null only in a default-constructed game.
     std::unique_ptr<sprites::SpriteStore> store;
 
+    // Told the number of groups written so far after each group.
+    using GroupWritten = std::function<void(int written)>;
+
     // The whole file. The header's group count is taken from the store.
-    std::vector<std::uint8_t> encode() const;
+    std::vector<std::uint8_t> encode(const GroupWritten& onGroup = {}) const;
     // The header as written: its group count is the store's.
     SavedGameHeader headerToWrite() const;
 

@@ -16,11 +16,12 @@ std::string withPath(const char* what, const std::string& path) {
 
 }  // namespace
 
-std::string SavedGameIo::save(const std::string& path, const SavedGame& game) {
+std::string SavedGameIo::save(const std::string& path, const SavedGame& game,
+                              const SavedGame::GroupWritten& onGroup) {
     if (const char* why = game.headerToWrite().problem()) {
         return withPath("Cannot save the game", path) + ": " + why + ".";
     }
-    const std::vector<std::uint8_t> bytes = game.encode();
+    const std::vector<std::uint8_t> bytes = game.encode(onGroup);
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) {
         return withPath("Cannot create the file", path) + ".";

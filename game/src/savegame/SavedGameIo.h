@@ -22,7 +22,9 @@ class SavedGameIo {
     };
 
     // Returns an empty text on success, else the text to show the player.
-    static std::string save(const std::string& path, const SavedGame& game);
+    // onGroup follows the groups as they are written.
+    static std::string save(const std::string& path, const SavedGame& game,
+                            const SavedGame::GroupWritten& onGroup = {});
     // Reads and checks the whole file; the piece set gets buffers of the
     // given screen size.
     static LoadResult load(const std::string& path, int screenWidth, int screenHeight);
