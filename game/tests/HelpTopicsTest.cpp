@@ -190,6 +190,11 @@ TEST_F(HelpTopicsTest, EveryDialogsHelpOpensItsOwnTopic) {
         distinct.insert(context);
     }
     EXPECT_EQ(distinct.size(), opened.size());
+
+    shownTopic(kShippedHelp, help::kScreensWindow, opened["Piece Size and Placement"]);
+    platform::HelpViewer* viewer = platform::HelpViewer::find(QStringLiteral("Screens"));
+    ASSERT_NE(viewer, nullptr);
+    viewer->grab().save(testOutputDir() + QStringLiteral("/help-piece-size.png"));
 }
 
 // The picture selection's two dialogs: the context the program hands over

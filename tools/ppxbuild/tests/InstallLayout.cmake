@@ -1,7 +1,8 @@
 # Installs the build in BUILD_DIR into PREFIX and fails unless the shipped
 # data lies where the program and the desktop look for it: the picture files
-# of DESCRIPTIONS with their help, the logo, the licence record, the default
-# settings, the sounds, the program and the desktop files.
+# of DESCRIPTIONS with their help, the logo, the licence record, the program's
+# help file, the default settings, the sounds, the program and the desktop
+# files.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -13,6 +14,7 @@ set(expected
   ${PREFIX}/bin/tessella
   ${share}/tessella/pictures/LOGO.LGO
   ${share}/tessella/pictures/LICENSES.md
+  ${share}/tessella/help/TESSELLA.HLP
   ${share}/tessella/settings/Quiet.Ini
   ${share}/tessella/sounds/JIGCLICK.WAV
   ${share}/tessella/icons/tessella.svg
