@@ -73,8 +73,10 @@ WindowPlacementRecord placementOf(const QWidget& view) {
 // when a given file is missing) the one the open dialog chooses, or empty.
 QString chooseRestoreFile(const QString& given, QWidget* owner) {
     if (!given.isEmpty()) {
-        if (platform::fileExists(platform::resolvePath(given.toStdString()))) {
-            return given;
+        // A stored name may differ from the file's in letter case or separators.
+        const std::string found = platform::resolvePath(given.toStdString());
+        if (platform::fileExists(found)) {
+            return QString::fromStdString(found);
         }
         MessageBeep(MB_OK);
     }

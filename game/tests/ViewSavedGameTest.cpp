@@ -271,8 +271,19 @@ TEST_F(ViewSavedGameTest, AMovedPictureEndsTheRestoreAndKeepsTheGame) {
     std::filesystem::remove(writePicture());
     Puzzle* current = view_->session().puzzle();
     EXPECT_FALSE(view_->restoreGameFrom(path));
-    EXPECT_EQ(boxes_.size(), 1u);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_NE(boxes_[0].find("is not a correct ppx- file!"), std::string::npos) << boxes_[0];
     EXPECT_EQ(view_->session().puzzle(), current);
+}
+
+// A named file is found whatever the letter case of its name.
+TEST_F(ViewSavedGameTest, ANamedFileIsFoundWithoutRegardToCase) {
+    const std::string path = outputPath("lettercase.jig");
+    ASSERT_EQ(view_->saveGameTo(path), "");
+    std::unique_ptr<CJigsawView> fresh = makeView();
+    fresh->restoreGameFile(QString::fromStdString(outputPath("LetterCase.JIG")));
+    ASSERT_NE(fresh->session().puzzle(), nullptr) << (boxes_.empty() ? "" : boxes_.back());
+    EXPECT_EQ(fresh->savedGamePath(), path);
 }
 
 // A small window on a zoomed-out table: the restore comes back at the same
