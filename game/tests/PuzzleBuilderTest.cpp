@@ -113,8 +113,8 @@ TEST(ScatterPlacementTest, ReservedSpaceIsLeftFreeUnlessHundredTriesFailed) {
     const ScatterPlacement wide(visible, 100, 80, 40, 40, 800, 600);
     for (int i = 0; i < 50; ++i) {
         const ScatterPlacement::Point q = wide.Next();
-        EXPECT_LT(q.x, 200 - 40);
-        EXPECT_LT(q.y, 160 - 40);
+        EXPECT_LE(wide.Offset().x + q.x + 40, 200) << q.x;
+        EXPECT_LE(wide.Offset().y + q.y + 40, 160) << q.y;
     }
     visible = {};
     visible.visibleOnly = true;

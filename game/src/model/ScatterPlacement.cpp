@@ -34,11 +34,12 @@ ScatterPlacement::Point ScatterPlacement::Next() const {
     int rejected = 0;
     Point p;
     for (int tries = 0; tries < kTries; ++tries) {
-        // A window larger than the table would throw pieces off the table.
+        // A window larger than the table would throw pieces off the table;
+        // the offset added to every position counts against the table too.
         const int rangeWidth =
-            visible ? std::min(m_clientWidth, 2 * m_pictureWidth) : 2 * m_pictureWidth;
-        const int rangeHeight =
-            visible ? std::min(m_clientHeight, 2 * m_pictureHeight) : 2 * m_pictureHeight;
+            visible ? std::min(m_clientWidth, 2 * m_pictureWidth - m_offset.x) : 2 * m_pictureWidth;
+        const int rangeHeight = visible ? std::min(m_clientHeight, 2 * m_pictureHeight - m_offset.y)
+                                        : 2 * m_pictureHeight;
         p.x = draw(rangeWidth, m_pieceWidth);
         p.y = draw(rangeHeight, m_pieceHeight);
         const bool overPicture = p.x <= m_pictureWidth && p.y <= m_pictureHeight;
