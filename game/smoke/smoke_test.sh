@@ -1,17 +1,30 @@
 #!/usr/bin/env bash
 # Whole-program smoke test: starts the real program in a virtual X display,
-# drives it with real key events and checks what it shows.
+# drives it with real key and mouse events and checks what it shows.
 #   smoke_test.sh <path of the tessella program> <folder for screenshots>
 # The program runs with its own HOME, registry and settings folder, so the
-# player's files are never read or written.
+# player's files are never read or written. Three runs:
+#   1. "/V" on a fresh settings folder: the picture selection opens at once,
+#      in the folder of the shipped pictures; the frame's bars, the menu bar
+#      toggle and the help window.
+#   2. A shipped picture on the command line: cut it, drag a piece, and keep
+#      a screenshot of the game in progress (smoke_game.png).
+#   3. A tiny picture of four coloured quadrants: cut into 2 x 2 pieces, put
+#      together with the mouse, a name entered in Congratulations and found
+#      in the Hall of Fame and in the settings file.
 set -euo pipefail
 
 if [ "${1:-}" != "--inside" ]; then
   exe=$(readlink -f "$1")
   out=$(mkdir -p "$2" && readlink -f "$2")
-  for tool in xvfb-run xdotool import compare; do
+  for tool in xvfb-run xdotool import compare convert; do
     command -v "$tool" >/dev/null || { echo "smoke test needs $tool (scripts/setup.sh)"; exit 1; }
   done
+  share=$(readlink -f "$(dirname "$exe")/../share/tessella")
+  if [ ! -f "$share/pictures/CHELSEA.PPX" ]; then
+    echo "smoke test needs the shipped pictures in $share/pictures (build tessella_pictures)"
+    exit 1
+  fi
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   mkdir -p "$work/home" "$work/install" "$work/run"
@@ -28,48 +41,56 @@ if [ "${1:-}" != "--inside" ]; then
   export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
   export TESSELLA_REGISTRY="$work/registry" SDL_AUDIODRIVER=dummy
   unset QT_QPA_PLATFORM
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside "$exe" "$out" "$work"
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside "$exe" "$out" "$work" "$share"
   exit $?
 fi
 
 exe=$2
 out=$3
 work=$4
+share=$5
 log="$work/program.log"
-
-fail() {
-  echo "FAIL: $*"
-  import -window root "$out/smoke_failure.png" 2>/dev/null || true
-  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
-  cat "$log" 2>/dev/null || true
-  exit 1
-}
-
-wait_window() {  # name regex, seconds
-  timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1
-}
-
-# Shot of the main window's area; $1 names the file.
-shot() {
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
-}
-
-# Number of pixels that differ between two shots.
-differ() {
-  compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true
-}
-
-colours() {  # distinct colours in a strip of a shot: file, geometry
-  convert "$1" -crop "$2" +repage -format %k info:
-}
-
+here=$(dirname "$(readlink -f "$0")")
+# shellcheck source=smoke_lib.sh
+source "$here/smoke_lib.sh"
+# shellcheck source=smoke_puzzle.sh
+source "$here/smoke_puzzle.sh"
 cd "$work/run"
-"$exe" >"$log" 2>&1 &
-pid=$!
 
-wid=$(wait_window '^Tessella$' 30) || true
-[ -n "$wid" ] || fail "no window titled Tessella appeared"
+# Picks the picture in the open "New Game" selection by typing its name.
+choose_picture() {  # name as typed
+  local dialog
+  dialog=$(wait_window '^New Game$' 30) || true
+  [ -n "$dialog" ] || fail "the picture selection did not open"
+  xdotool windowfocus --sync "$dialog"
+  sleep 0.5
+  xdotool type --delay 20 "$1"
+  xdotool key --clearmodifiers Return
+}
+
+# F2 and Play in the Piece Size and Placement dialog.
+cut_picture() {
+  xdotool windowfocus --sync "$wid"
+  sleep 0.5
+  xdotool key --clearmodifiers F2
+  local dialog
+  dialog=$(wait_window '^Piece Size and Placement$' 20) || true
+  [ -n "$dialog" ] || fail "F2 opened no Piece Size and Placement dialog"
+  sleep 0.5
+  shot "$out/smoke_piece_size.png"
+  xdotool windowfocus --sync "$dialog"
+  xdotool key --clearmodifiers Return
+  wait_gone '^Piece Size and Placement$' 20 || fail "Play did not close the Piece Size and Placement dialog"
+  sleep 2
+}
+
+# --- 1. "/V" on a fresh settings folder -------------------------------------
+start_program /V
+choose_picture CHELSEA.PPX  # a bare name: the selection must start among the shipped pictures
+wait_window ' - Tessella$' 30 >/dev/null ||
+  fail "CHELSEA.PPX was not found where the picture selection opened (Locations Data)"
+grep -qi "^Data=$share/pictures" "$work/install/Quiet.Ini" ||
+  fail "the first start did not point Locations Data at the shipped pictures"
 xdotool windowfocus --sync "$wid"
 sleep 1
 
@@ -98,21 +119,80 @@ help=$(wait_window 'Tessella Help' 15) || true
 [ -n "$help" ] || fail "F1 opened no help window"
 sleep 1
 import -window root "$out/smoke_help.png"
+quit_program
+
+# --- 2. A shipped picture on the command line: cut, drag, screenshot --------
+start_program "$share/pictures/CHELSEA.PPX"
+wait_window ' - Tessella$' 30 >/dev/null || fail "the picture on the command line was not loaded"
+sleep 1
+shot "$work/picture.png"
+read -r vx vy vw vh <<<"$(table_area "$work/picture.png")"
+[ -n "${vh:-}" ] && [ "$vw" -ge 300 ] || fail "no table around the picture"
+cut_picture
+shot "$work/cut.png"
+[ "$(differ "$work/picture.png" "$work/cut.png")" -gt 5000 ] || fail "F2 and Play cut nothing"
+
+# Scroll bars take the right and bottom edges once the table outgrows the view.
+vw=$((vw - 24))
+vh=$((vh - 24))
+convert "$work/cut.png" -crop "${vw}x${vh}+${vx}+${vy}" +repage "$work/cut_view.png"
+read -r px py <<<"$(point_on_piece "$work/cut_view.png")"
+[ -n "${py:-}" ] || fail "no piece lies on the visible table"
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+# Towards the middle of the view, so the piece stays in sight.
+tx=$((px < vw / 2 ? px + 120 : px - 120))
+ty=$((py < vh / 2 ? py + 80 : py - 80))
+drag $((X + vx + px)) $((Y + vy + py)) $((X + vx + tx)) $((Y + vy + ty))
+xdotool mousemove $((X + 5)) $((Y + vy + vh - 5))
+sleep 1
+shot "$work/dragged.png"
+convert "$work/dragged.png" -crop "${vw}x${vh}+${vx}+${vy}" +repage "$work/dragged_view.png"
+[ "$(differ "$work/cut_view.png" "$work/dragged_view.png")" -gt 500 ] ||
+  fail "dragging the piece at ($px, $py) of the view changed nothing"
+cp "$work/dragged.png" "$out/smoke_game.png"
+quit_program
+
+# --- 3. The tiny puzzle, finished with the mouse ----------------------------
+make_tiny_picture "$work/tiny.bmp"
+start_program /V
+choose_picture "$work/tiny.bmp"
+wait_window '^tiny - Tessella$' 30 >/dev/null || fail "the tiny picture was not loaded"
+sleep 1
+shot "$work/tiny.png"
+read -r vx vy vw vh <<<"$(table_area "$work/tiny.png")"
+[ -n "${vh:-}" ] || fail "no table around the tiny picture"
+cut_picture
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+assemble_tiny $((X + vx)) $((Y + vy)) || fail "the tiny puzzle could not be put together"
+
+results=$(wait_window '^Congratulations$' 10) || true
+[ -n "$results" ] || fail "no Congratulations after the last join"
+import -window root "$out/smoke_congratulations.png"
+xdotool windowfocus --sync "$results"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "Smoke Tester"
+xdotool key --clearmodifiers Return
+wait_gone '^Congratulations$' 10 || fail "OK did not close Congratulations"
+grep -q '^Highscore1=\[Smoke Tester,[1-9]' "$work/install/Quiet.Ini" ||
+  fail "Highscore1 in Quiet.Ini does not hold the name: $(grep -i '^Highscore1=' "$work/install/Quiet.Ini")"
 
 xdotool windowfocus --sync "$wid"
 sleep 0.5
+before=$(visible_windows)
 xdotool key --clearmodifiers alt+g
 sleep 0.5
-xdotool key --clearmodifiers x
-
+xdotool key --clearmodifiers h
+# The Hall of Fame has no caption: it is the window that appears.
+fame=$(new_window "$before" 10) || true
+[ -n "$fame" ] || fail "Game, High Scores opened no Hall of Fame"
+sleep 1
+import -window root "$out/smoke_hall_of_fame.png"
+xdotool windowfocus --sync "$fame"
+xdotool key --clearmodifiers Return
 for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
+  [ -z "$(visible_windows | comm -13 <(echo "$before") -)" ] && break
   sleep 0.2
 done
-if kill -0 "$pid" 2>/dev/null; then
-  fail "the program did not end after Game, Exit"
-fi
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+[ -z "$(visible_windows | comm -13 <(echo "$before") -)" ] || fail "OK did not close the Hall of Fame"
+quit_program
 echo "smoke test passed"
