@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QTest>
+#include <QTimer>
 
 #include <string>
 #include <vector>
@@ -8,6 +12,8 @@
 #include "CJigsawApp.h"
 #include "CJigsawView.h"
 #include "CMainFrame.h"
+#include "FirstStart.h"
+#include "IniStore.h"
 #include "TestSupport.h"
 #include "platform/MessageBox.h"
 
@@ -61,12 +67,26 @@ TEST_F(JigsawAppTest, StartUpReadsSettingsAndBuildsTheFrame) {
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(JigsawAppTest, MissingFilesOnTheCommandLineAreReportedNotFatal) {
+// A saved game named on the command line that is not there leads to the
+// open dialog (after a beep) instead of ending the program.
+TEST_F(JigsawAppTest, MissingSavedGameOnTheCommandLineOpensTheRestoreDialog) {
     CJigsawApp app(argc, argv);
+    bool offered = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&offered] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (dialog != nullptr && dialog->isVisible()) {
+                offered = true;
+                dialog->reject();
+            }
+        }
+    });
+    poll.start(20);
     app.InitInstance("/no/such/dir/game.JIG");
-    QCoreApplication::processEvents();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].find("/no/such/dir/game.JIG"), std::string::npos);
+    EXPECT_TRUE(QTest::qWaitFor([&offered] { return offered; }, 10000));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(app.view->session().puzzle(), nullptr);
 }
 
 TEST_F(JigsawAppTest, UnknownExtensionsAndBrokenSettingsAreIgnored) {
@@ -80,4 +100,31 @@ TEST_F(JigsawAppTest, UnknownExtensionsAndBrokenSettingsAreIgnored) {
     EXPECT_EQ(app.prefs.smallPieceLimit, 4);
     EXPECT_EQ(app.background, RGB(0, 0, 255));
     EXPECT_EQ(app.view->state().level, 4);
+}
+
+// "/V" (what scripts/play.sh passes when given no file) opens the picture
+// selection at once, and on a fresh settings folder it starts among the
+// shipped pictures.
+TEST_F(JigsawAppTest, SlashVOpensThePictureSelectionAmongTheShippedPictures) {
+    const std::string data = SharedDataDirectory(ProgramDirectory());
+    if (data.empty() || !QDir(QString::fromStdString(data + "pictures")).exists()) {
+        GTEST_SKIP() << "the shipped pictures are not built (tessella_pictures)";
+    }
+    CJigsawApp app(argc, argv);
+    app.InitInstance("/V");
+    QString opened;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&opened] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (dialog != nullptr && dialog->isVisible()) {
+                opened = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        }
+    });
+    poll.start(20);
+    EXPECT_TRUE(QTest::qWaitFor([&opened] { return !opened.isEmpty(); }, 10000));
+    EXPECT_EQ(opened, QDir(QString::fromStdString(data + "pictures")).canonicalPath());
+    EXPECT_TRUE(boxes.empty());
 }
