@@ -92,6 +92,9 @@ bool CJigsawView::QueryClose() {
 
 void CJigsawView::postCommand(int id) {
     QMetaObject::invokeMethod(
+    if (busy()) {
+        return;  // a picture is being loaded or cut
+    }
         this, [this, id] { onCommand(id); }, Qt::QueuedConnection);
 }
 
@@ -107,12 +110,13 @@ void CJigsawView::onCommand(int id) {
             setLevel(levelFor(id));
             break;
         case cmd::kNewGame:
-            newGame();
+        case kNewGameFromFile:
+            newGame(id == kNewGameFromFile);
             break;
         case cmd::kStart:
             stopAssembly();
             if (session_.clock.Paused()) {
-                playSound(1160);
+                sounds_.PlayWait(1160);
             } else if (session_.HasPicture()) {
                 startFromDialog();
             }
@@ -125,6 +129,9 @@ void CJigsawView::onCommand(int id) {
             break;
         case cmd::kPreferences:
             showPreferences();
+        case cmd::kBackgroundColor:
+            chooseBackground();
+            break;
             break;
         case cmd::kSound:
             showSoundOptions();
@@ -272,6 +279,7 @@ void CJigsawView::togglePause() {
         stopAssembly();
         session_.clock.Pause();
         pauseDisplay_.Reset();
+        runHook(keys::kPromotionPaused);
         viewport()->update();
     }
     updateState();

@@ -38,6 +38,10 @@ class CJigsawView : public QAbstractScrollArea {
     ~CJigsawView() override;
 
     // The game state; tests and the game rules change it, then refresh.
+    // New game through the file dialog alone (on no menu; posted).
+    static constexpr int kNewGameFromFile = 40052;
+    // The private message that asks for the loading sound.
+    static constexpr int kLoadingSoundMessage = 0x4C8;
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
     int clockTimerId() const { return clockTimerId_; }
@@ -86,6 +90,14 @@ class CJigsawView : public QAbstractScrollArea {
     // Game commands the frame does not serve itself.
     void onCommand(int id);
     // Command 40040: recompute the menu state from the game state.
+    // The colour chooser of Background Color: true with the chosen colour in
+    // colour, false when the player cancels. Tests answer it here.
+    using ColourChooser = std::function<bool(COLORREF& colour, QWidget* owner)>;
+    static ColourChooser& colourChooser();
+    // The game's sound player (tests give it a recording player).
+    CSoundOptions& soundOptions() { return sounds_; }
+    // A picture is being loaded or cut: commands and timer ticks wait.
+    bool busy() const { return busyCount_ > 0; }
     void refreshMenuState();
     // Private message 0x405: restore the saved game at path.
     void restoreGameFile(const QString& path);
@@ -96,6 +108,9 @@ class CJigsawView : public QAbstractScrollArea {
     void menuStateChanged(const GameState& state);
     // Timer 3 went off: one second of game time passed.
     void clockTicked();
+    // Private message 0x4C8: plays the loading sound unless a sound is
+    // playing. Answers 1.
+    int loadingSound();
 
   protected:
     void timerEvent(QTimerEvent* event) override;
@@ -103,6 +118,8 @@ class CJigsawView : public QAbstractScrollArea {
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -112,7 +129,7 @@ class CJigsawView : public QAbstractScrollArea {
     void setLevel(int level);
     void applyLevel();
     bool reportMissingFile(const QString& path);
-    void newGame();
+    void newGame(bool fromFileDialog);
     void startFromDialog();
     bool loadPicture(const QString& path, int slot);
     void togglePause();
@@ -120,6 +137,11 @@ class CJigsawView : public QAbstractScrollArea {
     void stopAssembly();
     void finishIfComplete();
     void redrawAll();
+    void clearPuzzle();
+    void enableMenuBar(bool enable);
+    PuzzleBuilder::Request cutRequest(unsigned seed);
+    void runHook(const char* key) const;
+    void chooseBackground();
     void scrollTableTo(int x, int y);
     void noteInput();
     void playSound(int event);
@@ -163,6 +185,7 @@ class CJigsawView : public QAbstractScrollArea {
         int pieceWidth;
         int pieceHeight;
         ScatterPlacement::Options placement;
+    int busyCount_ = 0;        // long operations running (loading, cutting)
     };
     std::optional<StartChoice> chosen_;  // the group the piece menu was opened for
 };

@@ -69,6 +69,17 @@ WindowPlacementRecord placementOf(const QWidget& view) {
     return p;
 }
 
+// The picture file's name without directory and extension: the name a saved
+// game carries and proposes for its file.
+std::string pictureFileName() {
+    const CJigsawApp* app = CJigsawApp::instance();
+    const std::string path = app ? app->pictureFile : std::string();
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
 // The saved game to restore: given when it exists; otherwise (after a beep
 // when a given file is missing) the one the open dialog chooses, or empty.
 QString chooseRestoreFile(const QString& given, QWidget* owner) {
@@ -147,7 +158,7 @@ bool CJigsawView::saveGame(bool intoRestoredFile) {
     std::string path = savedPath_;
     if (path.empty()) {
         const QString proposed =
-            intoRestoredFile ? SavedGameDialog::proposedName(pictureName_) : QString();
+            intoRestoredFile ? SavedGameDialog::proposedName(pictureFileName()) : QString();
         SavedGameDialog dialog(SavedGameDialog::Mode::Save, SavedGameDialog::initialDirectory(),
                                proposed, this);
         if (dialog.exec() == QDialog::Accepted) {
@@ -229,7 +240,7 @@ void CJigsawView::fillHeader(SavedGameHeader& h, const Puzzle& puzzle) const {
     h.background = static_cast<std::int32_t>(background_);
     h.totalScore = session_.score.total();
     h.assists = session_.score.assists();
-    h.pictureName = SavedGameHeader::fitName(pictureName_);
+    h.pictureName = SavedGameHeader::fitName(pictureFileName());
     h.bonusSum = session_.score.bonusSum();
     h.pictureRight = puzzle.pictureWidth;
     h.pictureBottom = puzzle.pictureHeight;
@@ -295,11 +306,13 @@ bool CJigsawView::restoreGameFrom(const std::string& path) {
         app->pictureHeight = static_cast<unsigned>(picture.bitmap.height());
     }
     state_.pictureHasHelp = picture.hasHelp;
+    pictureName_ = picture.title;
     progress->show(kRebuildLabel, SavedGameProgress::kRebuildEnd);
     adoptSavedGame(game, std::move(picture.bitmap), *progress);
     savedPath_ = path;
-    window()->setWindowTitle(QStringLiteral("%1 - %2").arg(
-        QString::fromLatin1(CJigsawApp::kTitle), QString::fromLocal8Bit(pictureName_.c_str())));
+    window()->setWindowTitle(
+        QStringLiteral("%1 - %2").arg(QString::fromLatin1(CJigsawApp::kTitle),
+                                      QString::fromLocal8Bit(game.header.pictureName.c_str())));
     redrawAll();
     session_.clock.SetStartTime(CClockHold::Now() - game.header.elapsedSeconds);
     currentFile_ = path;
@@ -326,7 +339,6 @@ void CJigsawView::takeOverSettings(const SavedGameHeader& h) {
     background_ = static_cast<COLORREF>(h.background);
     state_.level = h.level;
     applyLevel();
-    pictureName_ = h.pictureName;
 }
 
 // The current puzzle gives way to the saved one: the picture gets its bevels
