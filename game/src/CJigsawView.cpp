@@ -92,13 +92,13 @@ bool CJigsawView::QueryClose() {
 
 void CJigsawView::postCommand(int id) {
     QMetaObject::invokeMethod(
-    if (busy()) {
-        return;  // a picture is being loaded or cut
-    }
         this, [this, id] { onCommand(id); }, Qt::QueuedConnection);
 }
 
 void CJigsawView::onCommand(int id) {
+    if (busy()) {
+        return;  // a picture is being loaded or cut
+    }
     switch (id) {
         case cmd::kRefreshMenu:
             refreshMenuState();
@@ -129,12 +129,12 @@ void CJigsawView::onCommand(int id) {
             break;
         case cmd::kPreferences:
             showPreferences();
-        case cmd::kBackgroundColor:
-            chooseBackground();
-            break;
             break;
         case cmd::kSound:
             showSoundOptions();
+            break;
+        case cmd::kBackgroundColor:
+            chooseBackground();
             break;
         case cmd::kSave:
         case cmd::kSaveAs:
@@ -279,8 +279,8 @@ void CJigsawView::togglePause() {
         stopAssembly();
         session_.clock.Pause();
         pauseDisplay_.Reset();
-        runHook(keys::kPromotionPaused);
         viewport()->update();
+        runHook(keys::kPromotionPaused);
     }
     updateState();
 }

@@ -33,15 +33,15 @@ class CJigsawView : public QAbstractScrollArea {
     // own timer ids, so the id Qt gave is kept beside it.
     static constexpr int kClockTimer = 3;
     static constexpr int kClockIntervalMs = 1000;
+    // New game through the file dialog alone (on no menu; posted).
+    static constexpr int kNewGameFromFile = 40052;
+    // The private message that asks for the loading sound.
+    static constexpr int kLoadingSoundMessage = 0x4C8;
 
     CJigsawView(CJigsawDoc* doc, QWidget* parent = nullptr);
     ~CJigsawView() override;
 
     // The game state; tests and the game rules change it, then refresh.
-    // New game through the file dialog alone (on no menu; posted).
-    static constexpr int kNewGameFromFile = 40052;
-    // The private message that asks for the loading sound.
-    static constexpr int kLoadingSoundMessage = 0x4C8;
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
     int clockTimerId() const { return clockTimerId_; }
@@ -85,11 +85,6 @@ class CJigsawView : public QAbstractScrollArea {
     // Hooks every end-of-game sequence starts from (tests intercept the
     // results dialog here).
     static EndOfGame::Hooks& endOfGameHooks();
-
-  public slots:
-    // Game commands the frame does not serve itself.
-    void onCommand(int id);
-    // Command 40040: recompute the menu state from the game state.
     // The colour chooser of Background Color: true with the chosen colour in
     // colour, false when the player cancels. Tests answer it here.
     using ColourChooser = std::function<bool(COLORREF& colour, QWidget* owner)>;
@@ -98,28 +93,33 @@ class CJigsawView : public QAbstractScrollArea {
     CSoundOptions& soundOptions() { return sounds_; }
     // A picture is being loaded or cut: commands and timer ticks wait.
     bool busy() const { return busyCount_ > 0; }
+
+  public slots:
+    // Game commands the frame does not serve itself.
+    void onCommand(int id);
+    // Command 40040: recompute the menu state from the game state.
     void refreshMenuState();
     // Private message 0x405: restore the saved game at path.
     void restoreGameFile(const QString& path);
     // Private message 0x404: load the picture at path as a new game.
     void loadPictureFile(const QString& path);
+    // Private message 0x4C8: plays the loading sound unless a sound is
+    // playing. Answers 1.
+    int loadingSound();
 
   signals:
     void menuStateChanged(const GameState& state);
     // Timer 3 went off: one second of game time passed.
     void clockTicked();
-    // Private message 0x4C8: plays the loading sound unless a sound is
-    // playing. Answers 1.
-    int loadingSound();
 
   protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
-    bool event(QEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -132,16 +132,16 @@ class CJigsawView : public QAbstractScrollArea {
     void newGame(bool fromFileDialog);
     void startFromDialog();
     bool loadPicture(const QString& path, int slot);
-    void togglePause();
-    void toggleAssembly();
-    void stopAssembly();
-    void finishIfComplete();
-    void redrawAll();
     void clearPuzzle();
     void enableMenuBar(bool enable);
     PuzzleBuilder::Request cutRequest(unsigned seed);
     void runHook(const char* key) const;
     void chooseBackground();
+    void togglePause();
+    void toggleAssembly();
+    void stopAssembly();
+    void finishIfComplete();
+    void redrawAll();
     void scrollTableTo(int x, int y);
     void noteInput();
     void playSound(int event);
@@ -169,6 +169,7 @@ class CJigsawView : public QAbstractScrollArea {
     COLORREF background_;
     int clockTimerId_ = 0;
     int soundDialogBusy_ = 0;  // set while the Sound dialog is open
+    int busyCount_ = 0;        // long operations running (loading, cutting)
     CSoundOptions sounds_;
     GameSession session_;
     platform::Surface window_;
@@ -185,7 +186,6 @@ class CJigsawView : public QAbstractScrollArea {
         int pieceWidth;
         int pieceHeight;
         ScatterPlacement::Options placement;
-    int busyCount_ = 0;        // long operations running (loading, cutting)
     };
     std::optional<StartChoice> chosen_;  // the group the piece menu was opened for
 };

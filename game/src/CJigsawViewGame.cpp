@@ -1,13 +1,17 @@
 #include "CJigsawView.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolBar>
 
 #include <algorithm>
 #include <ctime>
 
 #include "CJigsawApp.h"
+#include "HelpContext.h"
 #include "IniStore.h"
 #include "PIXPICK32.h"
 #include "SettingsKeys.h"
@@ -16,12 +20,74 @@
 #include "platform/MessageBox.h"
 #include "view/PictureLoader.h"
 #include "view/ViewInteraction.h"
+#include "view/ViewProgress.h"
 
 // New game, loading a picture and cutting it: the start of every puzzle.
 
-// New game: the player chooses a picture from the galleries.
-void CJigsawView::newGame() {
+namespace {
+
+constexpr unsigned kNewGameHelpContext = 0x27004;
+constexpr int kMenuBarPopups = 6;  // Game, Play, View, Options, Information, Help
+
+// The room the table has on the screen once the main window's frame, caption
+// and tool bar are taken off; the zoom-out limit is measured against it.
+QSize zoomArea(const QWidget* view, QSize screen) {
+    const QWidget* frame = view->window();
+    int width = screen.width() - (frame->frameGeometry().width() - frame->width());
+    const int height = screen.height() - (frame->geometry().y() - frame->frameGeometry().y());
+    for (const QToolBar* bar : frame->findChildren<QToolBar*>()) {
+        if (bar->isVisible()) {
+            width -= std::min(bar->width(), bar->height());
+        }
+    }
+    return {std::max(width, 1), std::max(height, 1)};
+}
+
+}  // namespace
+
+bool CJigsawView::event(QEvent* event) {
+    if (busy() && event->type() == QEvent::Timer) {
+        return true;  // ticks wait until the picture is loaded or cut
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+// While a picture is loaded or cut the table takes no input.
+bool CJigsawView::viewportEvent(QEvent* event) {
+    if (busy()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::Wheel:
+            case QEvent::ContextMenu:
+                return true;
+            default:
+                break;
+        }
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+int CJigsawView::loadingSound() {
+    sounds_.PlayUnlessBusy(1122);
+    return 1;
+}
+
+void CJigsawView::runHook(const char* key) const {
+    if (const CJigsawApp* app = CJigsawApp::instance()) {
+        app->eventHooks().run(key);
+    } else {
+        EventHooks::forSystem({}).run(key);
+    }
+}
+
+// New game: the player chooses a picture from the galleries, or through the
+// file dialog alone (fromFileDialog).
+void CJigsawView::newGame(bool fromFileDialog) {
     CClockHold hold;
+    const QString directory = QDir::currentPath();
     stopAssembly();
     if (!askToSave()) {
         session_.clock.Correct(hold);
@@ -31,22 +97,41 @@ void CJigsawView::newGame() {
     short width = -1;
     short height = -1;
     UseOnlyPPX(0);
-    const int handle = LoadFromGallerySingle(this, path, 255, "New Game", &width, &height,
-                                             "Tessella.hlp>Screens", 0x27004);
-    session_.clock.Correct(hold);
+    const std::string help = help::applicationHelpFile() + ">Screens";
+    const auto chooser = fromFileDialog ? SmallLoadFromGallerySingle : LoadFromGallerySingle;
+    const int handle =
+        chooser(this, path, 255, "New Game", &width, &height, help.c_str(), kNewGameHelpContext);
     if (handle != 0) {
+        savedPath_.clear();
+        if (session_.puzzle() != nullptr) {
+            clearPuzzle();
+        }
+        QDir::setCurrent(directory);
         loadPicture(QString::fromLocal8Bit(path), handle - 1);
     }
+    QDir::setCurrent(directory);
     viewport()->update();
+    session_.clock.Correct(hold);
 }
 
+// Loads the picture at path (slot -1: read it through the picture library)
+// under the progress indicator. On failure the view is left empty.
 bool CJigsawView::loadPicture(const QString& path, int slot) {
     stopAssembly();
+    QMetaObject::invokeMethod(
+        this, [this] { loadingSound(); }, Qt::QueuedConnection);
+    ViewProgress progress(this, busyCount_);
+    progress.show(QStringLiteral("Loading"), 100);
+    window()->update();
     CJigsawApp* app = CJigsawApp::instance();
     if (app && app->imageSlot >= 0 && app->imageSlot != slot) {
         IMGFree(app->imageSlot);
         app->imageSlot = -1;
     }
+    if (session_.puzzle() != nullptr) {
+        clearPuzzle();
+    }
+    setPicture({});
     PictureLoader::Request request;
     request.path = path.toStdString();
     request.clientRight = viewport()->width();
@@ -56,15 +141,20 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
         request.adjustToWindow = app->prefs.adjustOriginal != 0;
         request.loadingPriority = app->prefs.loadingPriority;
     }
+    PictureLoader::Hooks hooks;
+    hooks.status = [&progress](const char* text) { progress.step(QString::fromLatin1(text)); };
+    hooks.progress = [&progress](int percent) {
+        progress.report(percent);
+        ViewProgress::letEventsThrough();
+    };
     PictureLoader::Result result;
     std::string error;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool loaded = PictureLoader::Load(request, {}, result, &error);
+    const bool loaded = PictureLoader::Load(request, hooks, result, &error);
     QApplication::restoreOverrideCursor();
-    if (!loaded || result.bitmap.isNull()) {
+    if (!loaded) {
         MessageBeep(MB_OK);
         MessageBoxA(this, error.c_str(), CJigsawApp::kTitle, MB_OK);
-        setPicture({});
         return false;
     }
     if (app) {
@@ -73,6 +163,9 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
         app->pictureWidth = static_cast<unsigned>(result.bitmap.width());
         app->pictureHeight = static_cast<unsigned>(result.bitmap.height());
     }
+    if (result.bitmap.isNull()) {
+        MessageBoxA(this, "Internal Error on allocating a Bitmap", CJigsawApp::kTitle, MB_OK);
+    }
     state_.pictureHasHelp = result.hasHelp;
     pictureName_ = result.title;
     savedPath_.clear();
@@ -80,7 +173,33 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
     setPicture(std::move(result.bitmap));
     window()->setWindowTitle(QStringLiteral("%1 - %2").arg(
         QString::fromLocal8Bit(result.title.c_str()), QString::fromLatin1(CJigsawApp::kTitle)));
+    progress.report(100);
     return true;
+}
+
+// Forgets the puzzle on the table; the picture stays loaded.
+void CJigsawView::clearPuzzle() {
+    zoom_.Reset();
+    interaction_->inverseMap = nullptr;
+    interaction_->ClearModified();
+    session_.Clear();  // also resumes a pause and stops the automatic assembly
+    session_.score.Reset();
+    pauseDisplay_.Reset();
+    state_.modified = false;
+    state_.zoomInLevel = 0;
+    state_.zoomOutLevel = 0;
+    state_.maxZoomOutLevel = 0;
+    state_.statusShown = false;
+    state_.overviewShown = false;
+    state_.originalShown = false;
+    if (CJigsawApp* app = CJigsawApp::instance()) {
+        app->SetStatusPaneText(1, QString());
+        app->SetStatusPaneText(2, QString());
+    }
+    horizontalScrollBar()->setRange(0, 0);
+    verticalScrollBar()->setRange(0, 0);
+    updateState();
+    redrawAll();
 }
 
 // Start: the Piece Size and Placement dialog chooses the grid and where the
@@ -114,14 +233,80 @@ void CJigsawView::startFromDialog() {
     startGame(static_cast<unsigned>(std::time(nullptr)));
 }
 
+// The six popups of the main window's menu bar, by position.
+void CJigsawView::enableMenuBar(bool enable) {
+    auto* bar = window()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (bar == nullptr) {
+        return;
+    }
+    int popups = 0;
+    for (QAction* entry : bar->actions()) {
+        if (entry->menu() != nullptr && popups++ < kMenuBarPopups) {
+            entry->setEnabled(enable);
+        }
+    }
+    bar->update();
+}
+
+// Cuts the loaded picture and scatters the pieces, with the grid and
+// placement the Start dialog chose or else the stored ones. seed makes the
+// cut and the places reproducible.
 void CJigsawView::startGame(unsigned seed) {
+    state_.cutting = true;
+    updateState();
+    ViewProgress progress(this, busyCount_);
+    progress.show(QStringLiteral("Cutting"), 100);
+    stopAssembly();
     if (!session_.HasPicture()) {
+        state_.cutting = false;
+        updateState();
         MessageBeep(MB_OK);
         MessageBoxA(this, "You have to load a picture before jumbling", "Error", MB_OK);
         return;
     }
-    stopAssembly();
+    enableMenuBar(false);
+    runHook(keys::kPromotionJumble);
+    const PuzzleBuilder::Request request = cutRequest(seed);
+    sounds_.PlayLooped(1123);
+    PuzzleBuilder::Hooks hooks;
+    hooks.piece = [this](int) {
+        viewport()->update();
+        ViewProgress::letEventsThrough();
+    };
+    hooks.progress = [&progress](int percent) { progress.report(percent); };
     CJigsawApp* app = CJigsawApp::instance();
+    if (app && app->imageSlot >= 0) {
+        hooks.resample = [slot = app->imageSlot](platform::Surface& picture, int w, int h) {
+            PictureLoader::Resample(slot, picture, w, h);
+        };
+    }
+    zoom_.Reset();
+    interaction_->inverseMap = nullptr;
+    if (session_.puzzle() != nullptr) {
+        window_.fill(window_.bounds(), platform::pixelFromColorRef(background_));
+    }
+    Puzzle& puzzle = session_.Cut(request, hooks, &window_);
+    interaction_->ResetDrops(puzzle.pieceCount);
+    sounds_.Stop();
+    if (app) {
+        app->pictureWidth = static_cast<unsigned>(puzzle.pictureWidth);
+        app->pictureHeight = static_cast<unsigned>(puzzle.pictureHeight);
+    }
+    state_.cutting = false;
+    state_.modified = false;
+    state_.zoomInLevel = 0;
+    state_.zoomOutLevel = 0;
+    interaction_->ClearModified();
+    horizontalScrollBar()->setRange(0, std::max(0, puzzle.workspaceWidth - viewport()->width()));
+    verticalScrollBar()->setRange(0, std::max(0, puzzle.workspaceHeight - viewport()->height()));
+    scrollTableTo(puzzle.scrollX, puzzle.scrollY);
+    enableMenuBar(true);
+    progress.report(100);
+    noteInput();
+    updateState();
+}
+
+PuzzleBuilder::Request CJigsawView::cutRequest(unsigned seed) {
     PuzzleBuilder::Request request;
     if (chosen_) {
         request.pieceWidth = chosen_->pieceWidth;
@@ -141,27 +326,15 @@ void CJigsawView::startGame(unsigned seed) {
     const QSize screen = this->screen() ? this->screen()->size() : QSize(1920, 1080);
     request.screenWidth = std::max(screen.width(), request.clientWidth);
     request.screenHeight = std::max(screen.height(), request.clientHeight);
-    if (app) {
+    const QSize room = zoomArea(this, screen);
+    request.zoomAreaWidth = room.width();
+    request.zoomAreaHeight = room.height();
+    if (const CJigsawApp* app = CJigsawApp::instance()) {
         request.moveAside = app->prefs.moveAside != 0;
         request.smallPieceThreshold = app->prefs.smallPieceLimit;
         request.placementFlags = (app->prefs.onTopOnMove ? sprites::SpriteStore::kOnMove : 0) |
                                  (app->prefs.onTopOnSnap ? sprites::SpriteStore::kOnSnap : 0);
     }
     request.background = background_;
-    state_.cutting = true;
-    sounds_.PlayLooped(1123);
-    PuzzleBuilder::Hooks hooks;
-    hooks.piece = [this](int) { viewport()->update(); };
-    zoom_.Reset();
-    interaction_->inverseMap = nullptr;
-    Puzzle& puzzle = session_.Cut(request, hooks, &window_);
-    sounds_.Stop();
-    state_.cutting = false;
-    state_.modified = false;
-    interaction_->ClearModified();
-    horizontalScrollBar()->setRange(0, std::max(0, puzzle.workspaceWidth - viewport()->width()));
-    verticalScrollBar()->setRange(0, std::max(0, puzzle.workspaceHeight - viewport()->height()));
-    scrollTableTo(puzzle.scrollX, puzzle.scrollY);
-    noteInput();
-    updateState();
+    return request;
 }

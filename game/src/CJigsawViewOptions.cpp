@@ -1,9 +1,15 @@
-// The view's Options commands: the Preferences and Sound dialogs. Both hold the
-// game clock while they are open, so time spent in them is not play time.
+// The view's Options commands: the Preferences and Sound dialogs and the
+// background colour. Each holds the game clock while it is open, so time
+// spent in it is not play time.
+
+#include <QColorDialog>
 
 #include "CClockHold.h"
 #include "CJigsawApp.h"
 #include "CJigsawView.h"
+#include "IniStore.h"
+#include "PackedValues.h"
+#include "SettingsKeys.h"
 #include "dialogs/CPreferencesDlg.h"
 #include "dialogs/CSoundDlg.h"
 #include "platform/MessageBox.h"
@@ -41,5 +47,36 @@ void CJigsawView::showSoundOptions() {
     CClockHold hold(&soundDialogBusy_);
     dialogs::CSoundDlg dialog(sounds_, SoundSettingsIo::iniStore(), this);
     dialog.exec();
+    session_.clock.Correct(hold);
+}
+
+CJigsawView::ColourChooser& CJigsawView::colourChooser() {
+    static ColourChooser chooser = [](COLORREF& colour, QWidget* owner) {
+        const QColor chosen = QColorDialog::getColor(
+            QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)), owner);
+        if (!chosen.isValid()) {
+            return false;
+        }
+        colour = RGB(chosen.red(), chosen.green(), chosen.blue());
+        return true;
+    };
+    return chooser;
+}
+
+// Background Color: the table's colour, kept in the settings.
+void CJigsawView::chooseBackground() {
+    CClockHold hold;
+    COLORREF colour = background_;
+    if (colourChooser()(colour, this)) {
+        background_ = colour;
+        if (CJigsawApp* app = CJigsawApp::instance()) {
+            app->background = colour;
+        }
+        WriteIniString(FormatColour(colour).c_str(), keys::kBackground, keys::kOptions);
+        if (sprites::SpriteStore* store = session_.store()) {
+            store->setBackgroundColour(colour);
+        }
+        redrawAll();
+    }
     session_.clock.Correct(hold);
 }

@@ -111,7 +111,9 @@ std::unique_ptr<Puzzle> PuzzleBuilder::Build(platform::Surface& picture, const R
     store.setWorkspace(puzzle->workspaceWidth, puzzle->workspaceHeight);
     puzzle->scrollX = w / 4 - (w / 4) / 4;
     puzzle->scrollY = h / 4 - (h / 4) / 4;
-    puzzle->largestZoomOut = LargestZoomOut(puzzle->workspaceWidth, puzzle->workspaceHeight,
-                                            request.screenWidth, request.screenHeight);
+    puzzle->largestZoomOut =
+        LargestZoomOut(puzzle->workspaceWidth, puzzle->workspaceHeight,
+                       request.zoomAreaWidth > 0 ? request.zoomAreaWidth : request.screenWidth,
+                       request.zoomAreaHeight > 0 ? request.zoomAreaHeight : request.screenHeight);
     return puzzle;
 }

@@ -24,6 +24,10 @@ class PuzzleBuilder {
         // The off-screen buffers and the zoom-out limit follow the screen.
         int screenWidth = 1024;
         int screenHeight = 768;
+        // The screen less the main window's frame and tool bar, against which
+        // the zoom-out limit is measured; 0 stands for the screen's size.
+        int zoomAreaWidth = 0;
+        int zoomAreaHeight = 0;
         bool moveAside = false;
         int smallPieceThreshold = 8;
         int placementFlags = 0;                   // SpriteStore::kOnMove | kOnSnap

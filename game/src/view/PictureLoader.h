@@ -25,13 +25,19 @@ class PictureLoader {
         std::string title;  // the picture's short description
         bool hasHelp = false;
     };
-    // Shown between the steps ("Adjusting size of image", "Optimizing
-    // Palette").
-    using StatusText = std::function<void(const char* text)>;
+    struct Hooks {
+        // Each step as it begins ("Adjusting size of image", "Optimizing
+        // Palette").
+        std::function<void(const char* text)> status;
+        // The running step's progress, 0 to 100; installed as the image
+        // library's progress function for the load and given to the colour
+        // reduction.
+        std::function<void(int percent)> progress;
+    };
 
     // False when the picture cannot be had; *error then holds the message
     // the player sees.
-    static bool Load(const Request& request, const StatusText& status, Result& result,
+    static bool Load(const Request& request, const Hooks& hooks, Result& result,
                      std::string* error);
 
     // The slot's pixels as a bitmap of width x height.
