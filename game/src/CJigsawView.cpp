@@ -39,7 +39,8 @@ int levelFor(int command) {
 CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
     : QAbstractScrollArea(parent),
       doc_(doc),
-      session_({[this](int event) { playSound(event); }, [] { MessageBeep(MB_OK); }, {}}) {
+      session_({[this](int event) { playSound(event); }, [] { MessageBeep(MB_OK); },
+                [this] { return askLockedPiece(); }}) {
     setObjectName(QStringLiteral("workspace"));
     CJigsawApp* app = CJigsawApp::instance();
     if (app) {
@@ -63,12 +64,7 @@ CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
         GetIniInt(keys::kExpertMissedFactDefault, keys::kExpertMissedFact));
     applyLevel();
     viewport()->setMouseTracking(false);
-    interaction_ = std::make_unique<ViewInteraction>(
-        session_, window_,
-        ViewInteraction::Hooks{[this](int event) { playSound(event); },
-                               [this] { viewport()->update(); },
-                               [this](int x, int y) { scrollTableTo(x, y); },
-                               {}});
+    interaction_ = makeInteraction();
     lastInput_.start();
     postCommand(cmd::kRefreshMenu);
     clockTimerId_ = startTimer(kClockIntervalMs);
@@ -195,6 +191,9 @@ void CJigsawView::timerEvent(QTimerEvent* event) {
     if (event->timerId() == clockTimerId_) {
         tick();
         emit clockTicked();
+        return;
+    }
+    if (autoScrollTimerEvent(event->timerId())) {
         return;
     }
     QAbstractScrollArea::timerEvent(event);
@@ -365,6 +364,14 @@ void CJigsawView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     window_ =
         platform::Surface(std::max(viewport()->width(), 1), std::max(viewport()->height(), 1));
+    updateScrollRanges();
+    // A window larger than the table shows it from its upper-left corner.
+    if (const sprites::SpriteStore* store = session_.store()) {
+        if (zoom_.toTable(viewport()->width()) > store->workspaceWidth() ||
+            zoom_.toTable(viewport()->height()) > store->workspaceHeight()) {
+            scrollTableTo(0, 0);
+        }
+    }
     redrawAll();
 }
 

@@ -14,10 +14,15 @@
 #include "model/GameSession.h"
 #include "platform/Surface.h"
 #include "scores/EndOfGame.h"
+#include "model/Assist.h"
+#include "view/AutoScroll.h"
 #include "view/PauseDisplay.h"
 #include "view/ViewZoom.h"
 
 class ViewInteraction;
+namespace controls {
+class PieceToolTip;
+}
 
 class CJigsawDoc;
 struct SavedGame;
@@ -163,6 +168,17 @@ class CJigsawView : public QAbstractScrollArea {
     void runEndOfGame();
     // Zoom In, Zoom Out and Normal Size.
     void zoomCommand(int id);
+    // Scroll bar ranges and steps from the (mapped) table size.
+    void updateScrollRanges();
+    // Mouse helpers (CJigsawViewMouse.cpp).
+    std::unique_ptr<ViewInteraction> makeInteraction();
+    void dropAt(const QPoint& at);
+    void showGameCursor(int cursor);
+    void runAutoScrollTimer(AutoScroll::Timer timer, int intervalMs);
+    bool autoScrollTimerEvent(int qtTimerId);
+    void showPieceTip(const char* text, int x, int y);
+    void closePieceTip();
+    Assist::LockedChoice askLockedPiece();
 
     CJigsawDoc* doc_;
     GameState state_;
@@ -178,6 +194,11 @@ class CJigsawView : public QAbstractScrollArea {
     PauseDisplay pauseDisplay_;
     ViewZoom zoom_;
     sprites::Sprite* menuGroup_ = nullptr;
+    // The auto-scroll timer running (AutoScroll's ids 1 and 2) and the id Qt
+    // gave it.
+    AutoScroll::Timer autoScrollTimer_ = AutoScroll::Timer::None;
+    int autoScrollTimerId_ = 0;
+    controls::PieceToolTip* pieceTip_ = nullptr;  // owned by the viewport
     std::string savedPath_;    // the restored or last saved file
     std::string pictureName_;  // the picture's short description
     std::string currentFile_;  // the last saved or restored file, offered for deletion at the end

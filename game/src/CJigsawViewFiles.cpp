@@ -80,6 +80,29 @@ std::string pictureFileName() {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+// The puzzle a saved game describes; its store and rims move out of game.
+std::unique_ptr<Puzzle> puzzleFrom(SavedGame& game) {
+    const SavedGameHeader& h = game.header;
+    auto puzzle = std::make_unique<Puzzle>();
+    puzzle->store = std::move(game.store);
+    puzzle->lowerRightRims = std::move(game.lowerRightRims);
+    puzzle->upperLeftRims = std::move(game.upperLeftRims);
+    puzzle->seed = static_cast<unsigned>(h.seed);
+    puzzle->pieceCount = h.pieceCount;
+    puzzle->pieceWidth = h.pieceWidth;
+    puzzle->pieceHeight = h.pieceHeight;
+    puzzle->pictureWidth = h.pictureWidth();
+    puzzle->pictureHeight = h.pictureHeight();
+    puzzle->columns = h.pictureWidth() / h.pieceWidth;
+    puzzle->rows = h.pictureHeight() / h.pieceHeight;
+    puzzle->workspaceWidth = h.workspaceWidth;
+    puzzle->workspaceHeight = h.workspaceHeight;
+    puzzle->scrollX = h.scrollX;
+    puzzle->scrollY = h.scrollY;
+    puzzle->largestZoomOut = h.largestZoomOut;
+    return puzzle;
+}
+
 // The saved game to restore: given when it exists; otherwise (after a beep
 // when a given file is missing) the one the open dialog chooses, or empty.
 QString chooseRestoreFile(const QString& given, QWidget* owner) {
@@ -351,23 +374,7 @@ void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture,
     state_.zoomInLevel = 0;
     state_.zoomOutLevel = 0;
     session_.SetPicture(std::move(picture));  // clears the puzzle, resumes a pause
-    auto puzzle = std::make_unique<Puzzle>();
-    puzzle->store = std::move(game.store);
-    puzzle->lowerRightRims = std::move(game.lowerRightRims);
-    puzzle->upperLeftRims = std::move(game.upperLeftRims);
-    puzzle->seed = static_cast<unsigned>(h.seed);
-    puzzle->pieceCount = h.pieceCount;
-    puzzle->pieceWidth = h.pieceWidth;
-    puzzle->pieceHeight = h.pieceHeight;
-    puzzle->pictureWidth = h.pictureWidth();
-    puzzle->pictureHeight = h.pictureHeight();
-    puzzle->columns = h.pictureWidth() / h.pieceWidth;
-    puzzle->rows = h.pictureHeight() / h.pieceHeight;
-    puzzle->workspaceWidth = h.workspaceWidth;
-    puzzle->workspaceHeight = h.workspaceHeight;
-    puzzle->scrollX = h.scrollX;
-    puzzle->scrollY = h.scrollY;
-    puzzle->largestZoomOut = h.largestZoomOut;
+    std::unique_ptr<Puzzle> puzzle = puzzleFrom(game);
     progress.report(SavedGameProgress::kRebuildEnd / 4);
     platform::Surface& bitmap = session_.picture();
     puzzle->lowerRightRims.drawLines(bitmap, 0, 0, kRimDark, nullptr, kDarkRimMode);

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kLineStep = 2;  // window pixels per scroll-bar arrow click
+
 int ScreenWidth(const QWidget* w) {
     const QScreen* screen = w->screen() != nullptr ? w->screen() : QGuiApplication::primaryScreen();
     return std::max(screen != nullptr ? screen->size().width() : 0, w->width());
@@ -19,7 +21,25 @@ int ScreenWidth(const QWidget* w) {
 
 }  // namespace
 
+void CJigsawView::updateScrollRanges() {
+    const sprites::SpriteStore* store = session_.store();
+    if (store == nullptr) {
+        return;
+    }
+    // Scroll positions are table pixels: the bars cover the part of the
+    // table the window cannot show at the current zoom step.
+    const int visibleW = zoom_.toTable(viewport()->width());
+    const int visibleH = zoom_.toTable(viewport()->height());
+    horizontalScrollBar()->setRange(0, std::max(0, store->workspaceWidth() - visibleW));
+    verticalScrollBar()->setRange(0, std::max(0, store->workspaceHeight() - visibleH));
+    horizontalScrollBar()->setPageStep(std::max(1, zoom_.toTable(viewport()->width() / 4)));
+    verticalScrollBar()->setPageStep(std::max(1, zoom_.toTable(viewport()->height() / 4)));
+    horizontalScrollBar()->setSingleStep(std::max(1, zoom_.toTable(kLineStep)));
+    verticalScrollBar()->setSingleStep(std::max(1, zoom_.toTable(kLineStep)));
+}
+
 void CJigsawView::zoomCommand(int id) {
+    closePieceTip();
     stopAssembly();
     Puzzle* puzzle = session_.puzzle();
     if (puzzle == nullptr || !puzzle->store) {
@@ -46,12 +66,19 @@ void CJigsawView::zoomCommand(int id) {
     sprites::SpriteStore* store = puzzle->store.get();
     const int visibleW = zoom_.toTable(viewport()->width());
     const int visibleH = zoom_.toTable(viewport()->height());
-    horizontalScrollBar()->setRange(0, std::max(0, puzzle->workspaceWidth - visibleW));
-    verticalScrollBar()->setRange(0, std::max(0, puzzle->workspaceHeight - visibleH));
+    updateScrollRanges();
     const bool fits = visibleW >= puzzle->workspaceWidth && visibleH >= puzzle->workspaceHeight;
+    int x = fits ? 0 : store->scrollX();
+    int y = fits ? 0 : store->scrollY();
+    // Back at normal size the last group handled comes to the window's middle.
+    if (const sprites::Sprite* g = interaction_->LastGroup();
+        id == cmd::kNormalSize && g != nullptr && store->indexOf(g) >= 0) {
+        x = g->x + g->width / 2 - visibleW / 2;
+        y = g->y + g->height / 2 - visibleH / 2;
+    }
     window_.fill(window_.bounds(), platform::pixelFromColorRef(background_));
-    store->scrollTo(fits ? 0 : store->scrollX(), fits ? 0 : store->scrollY(), true);
-    scrollTableTo(fits ? 0 : store->scrollX(), fits ? 0 : store->scrollY());
+    store->scrollTo(store->scrollX(), store->scrollY(), true);
+    scrollTableTo(x, y);
     redrawAll();
     refreshMenuState();
 }

@@ -1,7 +1,11 @@
 #include "view/ViewInteraction.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "model/GameSession.h"
 #include "sprites/SpriteStore.h"
+#include "view/GameCursors.h"
 #include "view/ViewZoom.h"
 
 bool ViewInteraction::Holding() const {
@@ -15,6 +19,36 @@ void ViewInteraction::Show() {
     }
 }
 
+void ViewInteraction::ShowCursor(int cursor) {
+    m_cursor = cursor;
+    if (m_hooks.cursor) {
+        m_hooks.cursor(cursor);
+    }
+}
+
+void ViewInteraction::SyncTimer(AutoScroll::Timer before) {
+    if (m_autoScroll.timer() != before && m_hooks.timer) {
+        m_hooks.timer(m_autoScroll.timer(), m_autoScroll.interval());
+    }
+}
+
+// Negative positions (the pointer left the window while the button is
+// down) map like their mirror image.
+int ViewInteraction::ToTable(int window) const {
+    if (inverseMap == nullptr) {
+        return window;
+    }
+    const int mapped = ViewZoom::ToTable(inverseMap, std::abs(window), 0);
+    return window < 0 ? -mapped : mapped;
+}
+
+AutoScroll::Scroll ViewInteraction::ScrollState() const {
+    const sprites::SpriteStore* store = m_session.store();
+    return {store->scrollX(), store->scrollY(),
+            std::max(0, store->workspaceWidth() - ToTable(m_window.width())),
+            std::max(0, store->workspaceHeight() - ToTable(m_window.height()))};
+}
+
 void ViewInteraction::Press(int x, int y, bool dragBackgroundAllowed) {
     sprites::SpriteStore* store = m_session.store();
     m_lastX = x;
@@ -22,18 +56,21 @@ void ViewInteraction::Press(int x, int y, bool dragBackgroundAllowed) {
     if (store == nullptr) {
         return;
     }
-    sprites::Sprite* s = store->hitTest(ViewZoom::ToTable(inverseMap, x, store->scrollX()),
-                                        ViewZoom::ToTable(inverseMap, y, store->scrollY()));
+    sprites::Sprite* s =
+        store->hitTest(ToTable(x) + store->scrollX(), ToTable(y) + store->scrollY());
     if (s == nullptr) {
         m_backgroundDrag = true;
         m_dragBackgroundAllowed = dragBackgroundAllowed;
+        if (dragBackgroundAllowed) {
+            ShowCursor(kSizeAllCursor);
+        }
         return;
     }
     m_backgroundDrag = false;
     m_lastGroup = s;
     if (s->locked != 0) {
         if (m_hooks.lockedTip) {
-            m_hooks.lockedTip("This piece is locked and can't be moved!", x, y);
+            m_hooks.lockedTip(kLockedText, x, y);
         }
         if (m_hooks.sound) {
             m_hooks.sound(kLockedSound);
@@ -43,10 +80,14 @@ void ViewInteraction::Press(int x, int y, bool dragBackgroundAllowed) {
     if (m_hooks.sound) {
         m_hooks.sound(kSelectSound);
     }
+    ShowCursor(GameCursors::kHeld);
+    if (m_hooks.closeTip) {
+        m_hooks.closeTip();
+    }
     store->setHeld(s);
     store->bringToFront(s);
     store->redrawSprite(&m_window, s, true);
-    store->drawHeldAt(&m_window, x, y, store->scrollX(), store->scrollY());
+    store->drawHeldAt(&m_window, ToTable(x), ToTable(y), store->scrollX(), store->scrollY());
     Show();
 }
 
@@ -57,37 +98,97 @@ void ViewInteraction::Move(int x, int y, bool moreInputWaiting) {
     }
     if (store->held() != nullptr) {
         m_modified = true;
-        store->moveHeldToPointer(&m_window, x, y);
+        ShowCursor(GameCursors::kHeld);
+        const AutoScroll::Direction d = AutoScroll::Decide(
+            {x, y, m_lastX, m_lastY, m_window.width(), m_window.height()}, ScrollState());
+        if (d != AutoScroll::kNone) {
+            ShowCursor(AutoScroll::CursorFor(d));
+        }
+        store->moveHeldToPointer(&m_window, ToTable(x), ToTable(y));
         if (!moreInputWaiting && m_hooks.sound) {
             m_hooks.sound(kMoveSound);
         }
+        const AutoScroll::Timer before = m_autoScroll.timer();
+        m_autoScroll.Moved(d, autoScrollOn);
+        SyncTimer(before);
         Show();
-    } else if (m_backgroundDrag && m_dragBackgroundAllowed && m_hooks.scrollTo) {
-        m_hooks.scrollTo(store->scrollX() - (x - m_lastX), store->scrollY() - (y - m_lastY));
+    } else if (m_backgroundDrag && m_dragBackgroundAllowed) {
+        DragBackground(x, y);
     }
     m_lastX = x;
     m_lastY = y;
 }
 
+// The table follows the pointer's movement, but only along an axis in which
+// it is larger than the window.
+void ViewInteraction::DragBackground(int x, int y) {
+    const AutoScroll::Scroll s = ScrollState();
+    const int dx = s.maxX > 0 ? ToTable(x - m_lastX) : 0;
+    const int dy = s.maxY > 0 ? ToTable(y - m_lastY) : 0;
+    ShowCursor(kSizeAllCursor);
+    if ((dx != 0 || dy != 0) && m_hooks.scrollTo) {
+        m_hooks.scrollTo(s.x + dx, s.y + dy);
+    }
+}
+
+void ViewInteraction::StartTimerElapsed() {
+    const AutoScroll::Timer before = m_autoScroll.timer();
+    m_autoScroll.StartElapsed();
+    SyncTimer(before);
+}
+
+void ViewInteraction::RepeatTimerElapsed() {
+    sprites::SpriteStore* store = m_session.store();
+    if (store == nullptr) {
+        return;
+    }
+    const AutoScroll::Scroll s = ScrollState();
+    if (!m_autoScroll.Repeat(Holding(), m_cursor, s)) {
+        return;
+    }
+    const AutoScroll::Scroll next =
+        AutoScroll::Advance(m_autoScroll.direction(), s, ToTable(AutoScroll::kStep));
+    if (m_hooks.scrollTo) {
+        m_hooks.scrollTo(next.x, next.y);
+    }
+    store->moveHeldToPointer(&m_window, ToTable(m_lastX), ToTable(m_lastY));
+    Show();
+}
+
+void ViewInteraction::ResetDrops(int pieceCount) {
+    m_drops = 0;
+    m_promotionAt = std::min(pieceCount, kPromotionDrops);
+}
+
 int ViewInteraction::Release(int x, int y) {
     m_backgroundDrag = false;
+    if (m_hooks.closeTip) {
+        m_hooks.closeTip();
+    }
     sprites::SpriteStore* store = m_session.store();
     if (store == nullptr || store->held() == nullptr) {
         return 0;
     }
     sprites::Sprite* g = store->held();
-    store->moveHeldToPointer(&m_window, x, y);
+    store->moveHeldToPointer(&m_window, ToTable(x), ToTable(y));
     m_modified = true;
+    ShowCursor(kArrowCursor);
     store->releaseHeld();
     if (m_hooks.sound) {
         m_hooks.sound(kReleaseSound);
     }
+    const AutoScroll::Timer before = m_autoScroll.timer();
+    m_autoScroll.Stop();
+    SyncTimer(before);
     const int joins = m_session.Drop(g, &m_window, m_window.width(), m_window.height());
     if (joins == 0) {
         store->placeAt(g, g->x, g->y);
     }
     store->redrawSprite(&m_window, g, true);
     m_lastGroup = g;
+    if (++m_drops == m_promotionAt && m_hooks.promotion) {
+        m_hooks.promotion();
+    }
     Show();
     return joins;
 }
@@ -97,14 +198,15 @@ bool ViewInteraction::DoubleClick(int x, int y) {
     if (store == nullptr || !m_session.level.isExpert()) {
         return false;
     }
-    sprites::Sprite* g = store->hitTest(ViewZoom::ToTable(inverseMap, x, store->scrollX()),
-                                        ViewZoom::ToTable(inverseMap, y, store->scrollY()));
-    if (g == nullptr) {
+    sprites::Sprite* g =
+        store->hitTest(ToTable(x) + store->scrollX(), ToTable(y) + store->scrollY());
+    // A locked group never moves by the mouse.
+    if (g == nullptr || g->locked != 0) {
         return false;
     }
     m_modified = true;
     store->setHeld(g);
-    store->moveHeldToPointer(&m_window, x, y);
+    store->moveHeldToPointer(&m_window, ToTable(x), ToTable(y));
     store->releaseHeld();
     const bool joined = m_session.ExpertFit(g, &m_window, m_window.width(), m_window.height());
     store->redrawSprite(&m_window, g, true);
