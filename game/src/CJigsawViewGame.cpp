@@ -287,7 +287,6 @@ void CJigsawView::startGame(unsigned seed) {
     }
     Puzzle& puzzle = session_.Cut(request, hooks, &window_);
     interaction_->ResetDrops(puzzle.pieceCount);
-    interaction_->ResetDrops(puzzle.pieceCount);
     sounds_.Stop();
     if (app) {
         app->pictureWidth = static_cast<unsigned>(puzzle.pictureWidth);
