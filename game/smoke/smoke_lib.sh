@@ -98,6 +98,16 @@ point_on_piece() {
     awk -F'[,: ]+' '/#FFFFFF|white/ { print $1, $2; exit }'
 }
 
+# Dark pixels in the first row of the name list of a Hall of Fame shot: the
+# six lists are the largest light yellow areas, the names the leftmost.
+first_name_ink() {  # file
+  local w h x y
+  read -r w h x y _ <<<"$(areas "$1" '#FFFFE0' 2% | sort -k5 -n -r | head -n6 | sort -k3 -n | head -n1)"
+  [ -n "${y:-}" ] || { echo 0; return; }
+  convert "$1" -crop "${w}x20+$x+$y" +repage -colorspace gray -threshold 40% -negate \
+    -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
 # Drags with the left button in small steps, as a hand would.
 drag() {  # from x y to x y, screen coordinates
   xdotool mousemove "$1" "$2"

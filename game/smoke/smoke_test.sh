@@ -187,6 +187,8 @@ fame=$(new_window "$before" 10) || true
 [ -n "$fame" ] || fail "Game, High Scores opened no Hall of Fame"
 sleep 1
 import -window root "$out/smoke_hall_of_fame.png"
+[ "$(first_name_ink "$out/smoke_hall_of_fame.png")" -ge 30 ] ||
+  fail "the Hall of Fame shows no name in its first row"
 xdotool windowfocus --sync "$fame"
 xdotool key --clearmodifiers Return
 for _ in $(seq 1 50); do
