@@ -139,6 +139,7 @@ class CJigsawView : public QAbstractScrollArea {
     bool loadPicture(const QString& path, int slot);
     void clearPuzzle();
     void enableMenuBar(bool enable);
+    void showCutCursor(int pieces);
     PuzzleBuilder::Request cutRequest(unsigned seed);
     void runHook(const char* key) const;
     void chooseBackground();

@@ -1,6 +1,7 @@
 #include "CJigsawView.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QMenuBar>
 #include <QScreen>
@@ -18,6 +19,7 @@
 #include "dialogs/CPieceSizeDlg.h"
 #include "imagelib.h"
 #include "platform/MessageBox.h"
+#include "view/GameCursors.h"
 #include "view/PictureLoader.h"
 #include "view/ViewInteraction.h"
 #include "view/ViewProgress.h"
@@ -179,6 +181,7 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
 
 // Forgets the puzzle on the table; the picture stays loaded.
 void CJigsawView::clearPuzzle() {
+    closePieceTip();
     zoom_.Reset();
     interaction_->inverseMap = nullptr;
     interaction_->ClearModified();
@@ -257,7 +260,9 @@ void CJigsawView::startGame(unsigned seed) {
     ViewProgress progress(this, busyCount_);
     progress.show(QStringLiteral("Cutting"), 100);
     stopAssembly();
+    QApplication::setOverrideCursor(GameCursor(GameCursors::kCutA));
     if (!session_.HasPicture()) {
+        QApplication::restoreOverrideCursor();
         state_.cutting = false;
         updateState();
         MessageBeep(MB_OK);
@@ -269,9 +274,10 @@ void CJigsawView::startGame(unsigned seed) {
     const PuzzleBuilder::Request request = cutRequest(seed);
     sounds_.PlayLooped(1123);
     PuzzleBuilder::Hooks hooks;
-    hooks.piece = [this](int) {
+    hooks.piece = [this](int pieces) {
         viewport()->update();
         ViewProgress::letEventsThrough();
+        showCutCursor(pieces);
     };
     hooks.progress = [&progress](int percent) { progress.report(percent); };
     CJigsawApp* app = CJigsawApp::instance();
@@ -301,9 +307,20 @@ void CJigsawView::startGame(unsigned seed) {
     verticalScrollBar()->setRange(0, std::max(0, puzzle.workspaceHeight - viewport()->height()));
     scrollTableTo(puzzle.scrollX, puzzle.scrollY);
     enableMenuBar(true);
+    QApplication::restoreOverrideCursor();
     progress.report(100);
     noteInput();
     updateState();
+}
+
+// The two cutting cursors take turns after every piece while the pointer is
+// over the focused view.
+void CJigsawView::showCutCursor(int pieces) {
+    const bool focused = hasFocus() || viewport()->hasFocus();
+    if (focused && rect().contains(mapFromGlobal(QCursor::pos()))) {
+        QApplication::changeOverrideCursor(
+            GameCursor(pieces % 2 != 0 ? GameCursors::kCutB : GameCursors::kCutA));
+    }
 }
 
 PuzzleBuilder::Request CJigsawView::cutRequest(unsigned seed) {

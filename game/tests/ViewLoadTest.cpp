@@ -21,8 +21,10 @@
 #include "IniStore.h"
 #include "SettingsKeys.h"
 #include "TestSupport.h"
+#include "model/PuzzleBuilder.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "view/GameCursors.h"
 #include "view/ViewProgress.h"
 
 // Loading and cutting a picture in the workspace view of a real main frame:
@@ -53,6 +55,10 @@ std::string writePicture(const QString& dir, const char* name, int width, int he
     const QString path = dir + "/" + name;
     image.save(path, "PNG");
     return path.toStdString();
+}
+
+bool sameCursor(const QCursor* cursor, int id) {
+    return cursor != nullptr && cursor->pixmap().toImage() == GameCursor(id).pixmap().toImage();
 }
 
 class ViewLoadTest : public ::testing::Test {
@@ -210,6 +216,30 @@ TEST_F(ViewLoadTest, CuttingGraysTheMenuBarAndRefusesCommandsMeanwhile) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(ViewLoadTest, CuttingCursorsTakeTurnsOnlyOverTheFocusedView) {
+    loadPicture(400, 300);
+    std::vector<bool> cursorB;
+    duringWork_ = [&] {
+        const QCursor* c = QApplication::overrideCursor();
+        cursorB.push_back(sameCursor(c, GameCursors::kCutB));
+        EXPECT_TRUE(sameCursor(c, GameCursors::kCutA) || cursorB.back());
+    };
+    frame_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+    view_->setFocus();
+    QCursor::setPos(view_->mapToGlobal(QPoint(100, 100)));
+    view_->startGame(3);
+    ASSERT_TRUE(view_->hasFocus());
+    EXPECT_NE(std::find(cursorB.begin(), cursorB.end(), true), cursorB.end());
+    EXPECT_NE(std::find(cursorB.begin(), cursorB.end(), false), cursorB.end());
+
+    cursorB.clear();
+    QCursor::setPos(view_->mapToGlobal(QPoint(-50, -50)));
+    view_->startGame(4);
+    EXPECT_EQ(std::find(cursorB.begin(), cursorB.end(), true), cursorB.end());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(ViewLoadTest, CuttingWithoutAPictureIsRefused) {
     view_->startGame(1);
     ASSERT_EQ(boxes_.size(), 1u);
@@ -290,4 +320,17 @@ TEST_F(ViewLoadTest, BackgroundColourIsStoredAndDrawn) {
     frame_->onCommand(cmd::kBackgroundColor);
     EXPECT_EQ(view_->background(), RGB(10, 20, 30));
     EXPECT_EQ(GetIniString(keys::kBackground, "", keys::kOptions), "10 20 30");
+}
+
+TEST(PuzzleBuilderZoomArea, ZoomOutLimitFollowsTheRoomLeftForTheTable) {
+    PuzzleBuilder::Request request;
+    request.screenWidth = 1024;
+    request.screenHeight = 768;
+    platform::Surface picture(300, 200);
+    EXPECT_EQ(PuzzleBuilder::Build(picture, request, {}, nullptr)->largestZoomOut, 31);
+    // 600 x 400 no longer fits 400 x 300 after one reduction, only after two.
+    request.zoomAreaWidth = 400;
+    request.zoomAreaHeight = 300;
+    platform::Surface again(300, 200);
+    EXPECT_EQ(PuzzleBuilder::Build(again, request, {}, nullptr)->largestZoomOut, 30);
 }
