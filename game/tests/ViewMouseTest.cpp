@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -55,6 +56,10 @@ class ViewMouseTest : public ::testing::Test {
     }
 
     sprites::SpriteStore& store() { return *view_->session().store(); }
+    void scrollTo(int x, int y) {
+        view_->horizontalScrollBar()->setValue(x);
+        view_->verticalScrollBar()->setValue(y);
+    }
 
     // A ViewInteraction of its own on the view's game, drawing into a window
     // of the given size; the hooks record what it asks for.
@@ -103,6 +108,42 @@ TEST_F(ViewMouseTest, ALockedGroupIsNeverPickedUpAndSaysSo) {
     // Nor does the Expert double-click move it.
     QTest::mouseDClick(port, Qt::LeftButton, {}, at);
     EXPECT_EQ(s->x, x);
+    // A zoom command closes the tip too.
+    QTest::mousePress(port, Qt::LeftButton, {}, at);
+    ASSERT_NE(port->findChild<controls::PieceToolTip*>(), nullptr);
+    view_->onCommand(cmd::kZoomIn);
+    EXPECT_EQ(port->findChild<controls::PieceToolTip*>(), nullptr);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at);
+}
+
+TEST_F(ViewMouseTest, HoldingAtTheEdgeScrollsAfterTheStartDelay) {
+    view_->resize(220, 180);
+    QWidget* port = view_->viewport();
+    ASSERT_LT(port->width(), store().workspaceWidth());
+    scrollTo(0, 0);
+    sprites::Sprite* s = withCell(store(), 0, 0);
+    store().placeAt(s, 10, 10);
+    view_->onCommand(cmd::kNormalSize);
+    scrollTo(0, 0);
+    const QPoint at = grabPoint(store(), s);
+    QTest::mousePress(port, Qt::LeftButton, {}, at);
+    ASSERT_EQ(store().held(), s);
+    const QPoint edge(port->width() - 5, at.y());
+    QTest::mouseMove(port, edge - QPoint(10, 0));
+    QTest::mouseMove(port, edge);
+    EXPECT_EQ(port->cursor().shape(), Qt::BitmapCursor);
+    QTest::qWait(700);
+    EXPECT_EQ(store().scrollX(), 0) << "nothing before a second";
+    QTest::qWait(700);
+    EXPECT_GT(store().scrollX(), 0);
+    EXPECT_TRUE(store().scrollX() % 20 == 0 ||
+                store().scrollX() == view_->horizontalScrollBar()->maximum())
+        << store().scrollX();
+    QTest::mouseRelease(port, Qt::LeftButton, {}, edge);
+    const int after = store().scrollX();
+    QTest::qWait(150);
+    EXPECT_EQ(store().scrollX(), after) << "the drop stops the scrolling";
+    EXPECT_EQ(port->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(ViewMouseTest, ADragWhileZoomedInMovesByTablePixels) {
