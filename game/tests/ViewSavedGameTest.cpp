@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPointer>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -86,11 +88,11 @@ QImage imageOf(const platform::Surface& surface) {
         .copy();
 }
 
-// Cancels every modal dialog that opens while it lives ("Saving?" with its
-// Cancel button), noting their titles.
+// Answers every modal dialog that opens while it lives, noting their titles:
+// with answer when given, else with Cancel ("Saving?" through its button).
 class DialogCanceller {
   public:
-    DialogCanceller() {
+    explicit DialogCanceller(std::function<void(QWidget*)> answer = {}) : answer_(answer) {
         timer_.setInterval(10);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
@@ -99,7 +101,9 @@ class DialogCanceller {
             }
             last_ = modal;
             titles.push_back(modal->windowTitle());
-            if (auto* saving = qobject_cast<dialogs::CSavingDlg*>(modal)) {
+            if (answer_) {
+                answer_(modal);
+            } else if (auto* saving = qobject_cast<dialogs::CSavingDlg*>(modal)) {
                 saving->onCommand(IDCANCEL);
             } else {
                 QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
@@ -110,6 +114,7 @@ class DialogCanceller {
     std::vector<QString> titles;
 
   private:
+    std::function<void(QWidget*)> answer_;
     QTimer timer_;
     QPointer<QWidget> last_;
 };
@@ -429,19 +434,14 @@ TEST_F(ViewSavedGameTest, SavingAndRestoringShowTheirProgress) {
     };
     SavedGameProgress::observer().reported = [&](long value) { reported.push_back(value); };
     const std::string path = outputPath("progress.jig");
-    std::filesystem::remove(path);
-    // The Save command of a game never restored asks for a name.
-    QTimer::singleShot(0, [path] {
-        if (auto* dialog = qobject_cast<SavedGameDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectFile(QString::fromStdString(path));
-            dialog->accept();
-        }
-    });
+    ASSERT_EQ(view_->saveGameTo(path), "");
+    ASSERT_TRUE(view_->restoreGameFrom(path));  // Save now writes there at once
+    shown.clear();
+    reported.clear();
     view_->onCommand(cmd::kSave);
     ASSERT_EQ(shown, (std::vector<std::pair<QString, long>>{{"Saving", 200}}));
     // Group numbers 1 to 4, then the end.
     EXPECT_EQ(reported, (std::vector<long>{1, 2, 3, 4, 200}));
-    EXPECT_TRUE(std::filesystem::exists(path));
 
     shown.clear();
     reported.clear();
@@ -472,9 +472,13 @@ TEST_F(ViewSavedGameTest, CancelledQuestionsMoveTheClockOnce) {
     view_->session().clock.Start();
     now += 50;
     placeHome(*view_, 0, 0);
-    placeHome(*view_, 1, 0);                       // an unsaved join
-    QTimer::singleShot(0, [&now] { now += 30; });  // the question stays open 30 seconds
-    DialogCanceller canceller;
+    placeHome(*view_, 1, 0);  // an unsaved join
+    DialogCanceller canceller([&now](QWidget* modal) {
+        now += 30;  // the question stays open for 30 seconds
+        if (auto* saving = qobject_cast<dialogs::CSavingDlg*>(modal)) {
+            saving->onCommand(IDCANCEL);
+        }
+    });
     view_->onCommand(cmd::kRestore);
     EXPECT_EQ(canceller.titles, std::vector<QString>{"Saving?"});
     EXPECT_EQ(view_->session().clock.Elapsed(), 50);
@@ -521,6 +525,53 @@ TEST_F(ViewSavedGameTest, SavingADocumentUsesTheSaveCommand) {
     EXPECT_FALSE(std::filesystem::exists(other));
     EXPECT_NE(readAll(path), before);
     EXPECT_FALSE(fresh->state().modified);
+}
+
+// Saving a paused game: the save runs with the clock held and the game is
+// paused again afterwards; the file holds the play time before the pause.
+TEST_F(ViewSavedGameTest, APausedGameIsSavedWithItsPlayTimeAndStaysPaused) {
+    const std::string path = outputPath("paused.jig");
+    ASSERT_EQ(view_->saveGameTo(path), "");
+    ASSERT_TRUE(view_->restoreGameFrom(path));  // Save now writes there at once
+    std::time_t now = 3'000'000;
+    CClockHold::SetTimeSource([&now] { return now; });
+    view_->session().clock.Start();
+    now += 40;
+    view_->onCommand(cmd::kPause);
+    ASSERT_TRUE(view_->session().clock.Paused());
+    now += 100;
+    view_->onCommand(cmd::kSave);
+    EXPECT_TRUE(view_->session().clock.Paused());
+    EXPECT_TRUE(view_->state().paused);
+    view_->onCommand(cmd::kPause);
+    EXPECT_EQ(view_->session().clock.Elapsed(), 40);
+    std::unique_ptr<CJigsawView> fresh = makeView();
+    ASSERT_TRUE(fresh->restoreGameFrom(path));
+    EXPECT_EQ(fresh->session().clock.Elapsed(), 40);
+    EXPECT_FALSE(fresh->session().clock.Paused());
+}
+
+// Save As forgets the restored file and asks with an empty name; Save of a
+// restored game writes into its file without asking.
+TEST_F(ViewSavedGameTest, SaveAsForgetsTheRestoredFile) {
+    const std::string path = outputPath("save_as.jig");
+    ASSERT_EQ(view_->saveGameTo(path), "");
+    ASSERT_TRUE(view_->restoreGameFrom(path));
+    {
+        DialogCanceller canceller;
+        view_->onCommand(cmd::kSave);
+        EXPECT_TRUE(canceller.titles.empty());
+    }
+    QString offered = "unset";
+    DialogCanceller answers([&offered](QWidget* modal) {
+        if (auto* dialog = qobject_cast<SavedGameDialog*>(modal)) {
+            offered = dialog->selectedFiles().value(0);
+        }
+        QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+    });
+    view_->onCommand(cmd::kSaveAs);
+    EXPECT_TRUE(offered.isEmpty() || QFileInfo(offered).isDir()) << offered.toStdString();
+    EXPECT_EQ(view_->savedGamePath(), "");
 }
 
 }  // namespace
