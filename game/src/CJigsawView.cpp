@@ -245,10 +245,14 @@ void CJigsawView::scrollTableTo(int x, int y) {
 }
 
 void CJigsawView::scrollContentsBy(int, int) {
-    if (sprites::SpriteStore* store = session_.store()) {
-        scrollTableTo(horizontalScrollBar()->value(), verticalScrollBar()->value());
-        (void)store;
+    if (session_.store() == nullptr) {
+        return;
     }
+    // While a thumb is dragged the table moves in steps of two pixels.
+    const auto position = [](const QScrollBar* bar) {
+        return bar->isSliderDown() ? bar->value() & ~1 : bar->value();
+    };
+    scrollTableTo(position(horizontalScrollBar()), position(verticalScrollBar()));
 }
 
 void CJigsawView::redrawAll() {
