@@ -305,14 +305,16 @@ void CJigsawView::toggleAssembly() {
     updateState();
 }
 
+// Also after the assembly stopped itself (no neighbour left): the menus
+// still show it running until then.
 void CJigsawView::stopAssembly() {
-    if (!session_.assembly.Running()) {
+    if (!session_.assembly.Running() && !state_.autoAssembling) {
         return;
     }
     session_.assembly.Stop();
     if (session_.Complete()) {
-        session_.Clear();
-        redrawAll();
+        clearPuzzle();
+        remakePicture();
     }
     updateState();
 }

@@ -138,6 +138,7 @@ class CJigsawView : public QAbstractScrollArea {
     void startFromDialog();
     bool loadPicture(const QString& path, int slot);
     void clearPuzzle();
+    void remakePicture();
     void enableMenuBar(bool enable);
     void showCutCursor(int pieces);
     PuzzleBuilder::Request cutRequest(unsigned seed);

@@ -205,6 +205,20 @@ void CJigsawView::clearPuzzle() {
     redrawAll();
 }
 
+// The cut drew the pieces' rims into the picture bitmap; the image still
+// holds the clean picture, so the finished puzzle is shown without them.
+void CJigsawView::remakePicture() {
+    const CJigsawApp* app = CJigsawApp::instance();
+    if (app && app->imageSlot >= 0 && session_.HasPicture()) {
+        platform::Surface clean = PictureLoader::Bitmap(app->imageSlot, session_.picture().width(),
+                                                        session_.picture().height());
+        if (!clean.isNull()) {
+            setPicture(std::move(clean));
+        }
+    }
+    redrawAll();
+}
+
 // Start: the Piece Size and Placement dialog chooses the grid and where the
 // pieces go; the clock stands still while it is open.
 void CJigsawView::startFromDialog() {

@@ -322,6 +322,24 @@ TEST_F(ViewLoadTest, BackgroundColourIsStoredAndDrawn) {
     EXPECT_EQ(GetIniString(keys::kBackground, "", keys::kOptions), "10 20 30");
 }
 
+TEST_F(ViewLoadTest, AFinishedAutomaticAssemblyClearsThePuzzleButKeepsThePicture) {
+    loadPicture(180, 120);
+    view_->startGame(4);
+    view_->onCommand(cmd::kZoomOut);
+    ASSERT_EQ(view_->state().zoomOutLevel, 1);
+    view_->onCommand(cmd::kAutoAssemble);
+    ASSERT_TRUE(view_->session().assembly.Running());
+    for (int tick = 0; tick < 40 && view_->session().puzzle() != nullptr; ++tick) {
+        view_->tick();
+    }
+    EXPECT_EQ(view_->session().puzzle(), nullptr);
+    EXPECT_FALSE(view_->session().assembly.Running());
+    EXPECT_TRUE(view_->session().HasPicture());
+    EXPECT_FALSE(view_->state().puzzleExists);
+    EXPECT_EQ(view_->state().zoomOutLevel, 0);
+    EXPECT_TRUE(boxes_.empty());  // no results for the computer's work
+}
+
 TEST(PuzzleBuilderZoomArea, ZoomOutLimitFollowsTheRoomLeftForTheTable) {
     PuzzleBuilder::Request request;
     request.screenWidth = 1024;
