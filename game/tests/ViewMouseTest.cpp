@@ -166,6 +166,24 @@ TEST_F(ViewMouseTest, ADragWhileZoomedInMovesByTablePixels) {
     EXPECT_NEAR(s->y - y, dy * 4 / 5, 1);
 }
 
+TEST_F(ViewMouseTest, ScrollBarsCoverWhatTheWindowCannotShow) {
+    view_->resize(260, 200);
+    QScrollBar* bar = view_->horizontalScrollBar();
+    const int w = store().workspaceWidth();
+    const int port = view_->viewport()->width();
+    EXPECT_EQ(bar->maximum(), w - port);
+    view_->onCommand(cmd::kZoomIn);  // the window shows 4/5 as many table pixels
+    EXPECT_NEAR(bar->maximum(), w - port * 4 / 5, 1);
+    EXPECT_EQ(bar->pageStep(), (port / 4) * 4 / 5);
+    scrollTo(30, 20);
+    EXPECT_EQ(store().scrollX(), 30);
+    // A window larger than the table shows it from the corner again.
+    view_->resize(w * 2, store().workspaceHeight() * 2);
+    EXPECT_EQ(bar->maximum(), 0);
+    EXPECT_EQ(store().scrollX(), 0);
+    EXPECT_EQ(store().scrollY(), 0);
+}
+
 TEST_F(ViewMouseTest, BackgroundDragLeavesAnAxisAloneWhereTheTableFits) {
     const int w = store().workspaceWidth();
     const int h = store().workspaceHeight();
