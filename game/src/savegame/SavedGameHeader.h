@@ -61,6 +61,8 @@ struct SavedGameHeader {
     std::int32_t pictureTop = 0;
     std::int32_t pictureRight = 0;
     std::int32_t pictureBottom = 0;
+    // The view's scroll position in table pixels; a restore applies the zoom
+    // step first and then scrolls here.
     std::int32_t scrollX = 0;
     std::int32_t scrollY = 0;
     std::int16_t zoomOutLevel = 0;

@@ -8,10 +8,10 @@
 
 #include "controls/ProgressIndicator.h"
 
-// The progress indicator of a save or a restore: a thin frame along the
-// bottom of the view. The work runs on the window thread without returning to
-// the event loop, so every change the frame draws is painted at once. The
-// frame closes when this object ends.
+// The progress indicator of a save or a restore: a thin frame over the main
+// window's status bar, or along the bottom of the view. The work runs on the
+// window thread without returning to the event loop, so every change the
+// frame draws is painted at once. The frame closes when this object ends.
 class SavedGameProgress {
   public:
     static constexpr int kHeight = 18;        // pixels
