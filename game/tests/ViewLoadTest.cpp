@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QTimerEvent>
 
 #include <memory>
 #include <string>
@@ -197,14 +198,21 @@ TEST_F(ViewLoadTest, CuttingGraysTheMenuBarAndRefusesCommandsMeanwhile) {
             duringCut = popupsEnabled();
             view_->postCommand(cmd::kExpert);
             frame_->onCommand(cmd::kStart);  // would open the Start dialog
+            QCoreApplication::postEvent(view_, new QTimerEvent(view_->clockTimerId()));
         }
     };
+    int ticks = 0;
+    QObject::connect(view_, &CJigsawView::clockTicked, [&ticks] { ++ticks; });
     view_->startGame(7);
     duringWork_ = {};
     EXPECT_EQ(duringCut, std::vector<bool>(6, false));
     EXPECT_EQ(popupsEnabled(), std::vector<bool>(6, true));
     QApplication::processEvents();
     EXPECT_EQ(view_->state().level, level);  // the posted command was refused
+    EXPECT_EQ(ticks, 0);
+    QCoreApplication::postEvent(view_, new QTimerEvent(view_->clockTimerId()));
+    QApplication::processEvents();
+    EXPECT_EQ(ticks, 1);
     ASSERT_NE(view_->session().puzzle(), nullptr);
     EXPECT_EQ(view_->session().puzzle()->seed, 7u);
     EXPECT_EQ(labels(), std::vector<QString>{"Cutting"});
