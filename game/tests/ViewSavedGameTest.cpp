@@ -325,14 +325,18 @@ TEST_F(ViewSavedGameTest, ZoomAndScrollPositionComeBack) {
     EXPECT_EQ(fresh->state().zoomOutLevel, 0);
 }
 
-// Restoring over a zoomed game starts from normal size before the saved
-// step is applied.
+// Restoring over a zoomed, paused game starts from normal size before the
+// saved step is applied, and the restored game runs.
 TEST_F(ViewSavedGameTest, RestoringOverAZoomedGameUsesTheSavedStep) {
     const std::string path = outputPath("normal_size.jig");
     ASSERT_EQ(view_->saveGameTo(path), "");
     view_->onCommand(cmd::kZoomIn);
     ASSERT_EQ(view_->state().zoomInLevel, 1);
+    view_->onCommand(cmd::kPause);
+    ASSERT_TRUE(view_->state().paused);
     ASSERT_TRUE(view_->restoreGameFrom(path));
+    EXPECT_FALSE(view_->state().paused);
+    EXPECT_FALSE(view_->session().clock.Paused());
     EXPECT_EQ(view_->state().zoomInLevel, 0);
     EXPECT_EQ(view_->state().zoomOutLevel, 0);
     view_->onCommand(cmd::kZoomIn);
