@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -191,11 +192,15 @@ TEST_F(ViewLoadTest, CuttingGraysTheMenuBarAndRefusesCommandsMeanwhile) {
     loadPicture(400, 300);
     shown_.clear();
     std::vector<bool> duringCut;
+    controls::ProgressIndicator* indicator = nullptr;
     const int level = view_->state().level;
     ASSERT_NE(level, 5);
     duringWork_ = [&] {
         if (duringCut.empty()) {
             duringCut = popupsEnabled();
+            indicator = frame_->statusBar()->findChild<controls::ProgressIndicator*>();
+            EXPECT_TRUE(indicator != nullptr && indicator->isVisible());
+            EXPECT_EQ(indicator ? indicator->geometry() : QRect(), frame_->statusBar()->rect());
             view_->postCommand(cmd::kExpert);
             frame_->onCommand(cmd::kStart);  // would open the Start dialog
             QCoreApplication::postEvent(view_, new QTimerEvent(view_->clockTimerId()));
