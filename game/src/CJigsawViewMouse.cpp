@@ -54,6 +54,9 @@ bool CJigsawView::autoScrollTimerEvent(int qtTimerId) {
     if (autoScrollTimerId_ == 0 || qtTimerId != autoScrollTimerId_) {
         return false;
     }
+    if (session_.clock.Paused()) {
+        return true;  // the table stays still while paused
+    }
     if (autoScrollTimer_ == AutoScroll::Timer::Start) {
         interaction_->StartTimerElapsed();
     } else {

@@ -166,6 +166,24 @@ TEST_F(ViewMouseTest, ADragWhileZoomedInMovesByTablePixels) {
     EXPECT_NEAR(s->y - y, dy * 4 / 5, 1);
 }
 
+TEST_F(ViewMouseTest, ThePauseHoldsTheTableStillAtTheEdge) {
+    view_->resize(220, 180);
+    QWidget* port = view_->viewport();
+    scrollTo(0, 0);
+    sprites::Sprite* s = withCell(store(), 0, 0);
+    store().placeAt(s, 10, 10);
+    const QPoint at = grabPoint(store(), s);
+    QTest::mousePress(port, Qt::LeftButton, {}, at);
+    const QPoint edge(port->width() - 5, at.y());
+    QTest::mouseMove(port, edge - QPoint(10, 0));
+    QTest::mouseMove(port, edge);
+    view_->onCommand(cmd::kPause);
+    QTest::qWait(1300);
+    EXPECT_EQ(store().scrollX(), 0);
+    view_->onCommand(cmd::kPause);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, edge);
+}
+
 TEST_F(ViewMouseTest, ScrollBarsCoverWhatTheWindowCannotShow) {
     view_->resize(260, 200);
     QScrollBar* bar = view_->horizontalScrollBar();
