@@ -146,7 +146,6 @@ void CJigsawView::mouseReleaseEvent(QMouseEvent* event) {
 
 void CJigsawView::dropAt(const QPoint& at) {
     interaction_->Release(at.x(), at.y());
-    showGameCursor(ViewInteraction::kArrowCursor);
     // The drag composition may have painted past the table's edge.
     redrawAll();
     if (CJigsawApp* app = CJigsawApp::instance()) {

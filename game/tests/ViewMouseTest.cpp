@@ -232,8 +232,12 @@ TEST_F(ViewMouseTest, BackgroundDragLeavesAnAxisAloneWhereTheTableFits) {
     ASSERT_EQ(scrolls_.size(), 2u);
     EXPECT_EQ(scrolls_[1], QPoint(120, 0));
     mouse->Release(spot.x() + 20, spot.y() + 20);
+    EXPECT_EQ(cursor_, ViewInteraction::kArrowCursor);
     mouse->Move(spot.x(), spot.y(), false);
     EXPECT_EQ(scrolls_.size(), 2u) << "the drag ended with the button";
+    mouse->Press(spot.x(), spot.y(), true);
+    EXPECT_EQ(cursor_, ViewInteraction::kSizeAllCursor) << "every background drag shows it";
+    mouse->Release(spot.x(), spot.y());
 }
 
 TEST_F(ViewMouseTest, CarryingAGroupToTheEdgeScrollsTheTableWithIt) {

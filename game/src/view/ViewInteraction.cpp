@@ -19,7 +19,12 @@ void ViewInteraction::Show() {
     }
 }
 
+// Each move asks for a cursor; the window's cursor changes only when the
+// cursor shown changes.
 void ViewInteraction::ShowCursor(int cursor) {
+    if (cursor == m_cursor) {
+        return;
+    }
     m_cursor = cursor;
     if (m_hooks.cursor) {
         m_hooks.cursor(cursor);
@@ -98,12 +103,9 @@ void ViewInteraction::Move(int x, int y, bool moreInputWaiting) {
     }
     if (store->held() != nullptr) {
         m_modified = true;
-        ShowCursor(GameCursors::kHeld);
         const AutoScroll::Direction d = AutoScroll::Decide(
             {x, y, m_lastX, m_lastY, m_window.width(), m_window.height()}, ScrollState());
-        if (d != AutoScroll::kNone) {
-            ShowCursor(AutoScroll::CursorFor(d));
-        }
+        ShowCursor(d != AutoScroll::kNone ? AutoScroll::CursorFor(d) : GameCursors::kHeld);
         store->moveHeldToPointer(&m_window, ToTable(x), ToTable(y));
         if (!moreInputWaiting && m_hooks.sound) {
             m_hooks.sound(kMoveSound);
@@ -162,6 +164,7 @@ void ViewInteraction::ResetDrops(int pieceCount) {
 
 int ViewInteraction::Release(int x, int y) {
     m_backgroundDrag = false;
+    ShowCursor(kArrowCursor);
     if (m_hooks.closeTip) {
         m_hooks.closeTip();
     }
@@ -172,7 +175,6 @@ int ViewInteraction::Release(int x, int y) {
     sprites::Sprite* g = store->held();
     store->moveHeldToPointer(&m_window, ToTable(x), ToTable(y));
     m_modified = true;
-    ShowCursor(kArrowCursor);
     store->releaseHeld();
     if (m_hooks.sound) {
         m_hooks.sound(kReleaseSound);
