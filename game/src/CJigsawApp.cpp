@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPalette>
 
+#include "CAboutDlg.h"
 #include "CJigsawDoc.h"
 #include "CJigsawView.h"
 #include "CMainFrame.h"
@@ -29,7 +30,7 @@ CJigsawApp::CJigsawApp(int& argc, char** argv)
         ownedApp_ = std::make_unique<QApplication>(argc, argv);
     }
     QApplication::setApplicationName(QString::fromUtf8(kTitle));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(CAboutDlg::version());
     theApp = this;
 }
 

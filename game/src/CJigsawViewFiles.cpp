@@ -452,12 +452,14 @@ void CJigsawView::runEndOfGame() {
     input.savedGamePath = currentFile_;
     EndOfGame::Hooks hooks = endOfGameHooks();
     hooks.playSound = [this](int event) { playSound(event); };
-    hooks.clearPuzzle = [this] { session_.Clear(); };
+    hooks.clearPuzzle = [this] { clearPuzzle(); };
+    // Clearing again empties the status panes and resets the zoom; the
+    // clean picture replaces the one the cut drew rims into.
     hooks.showCompletePicture = [this] {
         savedPath_.clear();
         currentFile_.clear();
-        state_.modified = false;
-        redrawAll();
+        clearPuzzle();
+        remakePicture();
         updateState();
     };
     EndOfGame::run(input, std::move(hooks), this);

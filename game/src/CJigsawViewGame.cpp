@@ -28,7 +28,6 @@
 
 namespace {
 
-constexpr unsigned kNewGameHelpContext = 0x27004;
 constexpr int kMenuBarPopups = 6;  // Game, Play, View, Options, Information, Help
 
 // The room the table has on the screen once the main window's frame, caption
@@ -101,8 +100,8 @@ void CJigsawView::newGame(bool fromFileDialog) {
     UseOnlyPPX(0);
     const std::string help = help::applicationHelpFile() + ">Screens";
     const auto chooser = fromFileDialog ? SmallLoadFromGallerySingle : LoadFromGallerySingle;
-    const int handle =
-        chooser(this, path, 255, "New Game", &width, &height, help.c_str(), kNewGameHelpContext);
+    const int handle = chooser(this, path, 255, "New Game", &width, &height, help.c_str(),
+                               help::kPictureSelection);
     if (handle != 0) {
         savedPath_.clear();
         if (session_.puzzle() != nullptr) {
