@@ -186,7 +186,8 @@ void CJigsawView::contextMenuEvent(QContextMenuEvent* event) {
     }
     QMenu menu(this);
     PieceMenu::Fill(menu, *menuGroup_);
-    const QAction* chosen = menu.exec(event->globalPos() - QPoint(0, 3));
+    const QAction* chosen = menu.exec(PieceMenu::Origin(event->globalPos(), menu.sizeHint(),
+                                                        viewport()->width() - event->pos().x()));
     if (chosen != nullptr) {
         pieceCommand(chosen->data().toInt());
     }

@@ -351,3 +351,10 @@ TEST_F(LockedAssistTest, CancelChangesNothingButCountsTheRequest) {
 }
 
 }  // namespace
+
+TEST(PieceMenuPlacement, CentredAboveTheCursorOrRightAlignedNearTheRightEdge) {
+    const QSize menu(120, 80);
+    EXPECT_EQ(PieceMenu::Origin({500, 300}, menu, 70), QPoint(440, 297));
+    EXPECT_EQ(PieceMenu::Origin({500, 300}, menu, 69), QPoint(380, 297));
+    EXPECT_EQ(PieceMenu::Origin({500, 300}, menu, 0), QPoint(380, 297));
+}

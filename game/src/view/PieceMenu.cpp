@@ -31,3 +31,11 @@ int PieceMenu::ToggleLock(sprites::SpriteStore& store, sprites::Sprite* group) {
     }
     return kUnlockSound;
 }
+
+QPoint PieceMenu::Origin(const QPoint& cursor, const QSize& menuSize, int roomToTheRight) {
+    constexpr int kRightEdgeBand = 70;
+    constexpr int kAbove = 3;
+    const int left = roomToTheRight < kRightEdgeBand ? cursor.x() - menuSize.width()
+                                                     : cursor.x() - menuSize.width() / 2;
+    return {left, cursor.y() - kAbove};
+}

@@ -21,6 +21,11 @@ class PieceMenu {
     // The menu for group; the caller shows it.
     static void Fill(QMenu& menu, const sprites::Sprite& group);
 
+    // Where the menu's upper-left corner goes: centred on the cursor and
+    // 3 pixels above it, or right-aligned on the cursor when the cursor is
+    // less than 70 pixels from the view's right edge. All in screen pixels.
+    static QPoint Origin(const QPoint& cursor, const QSize& menuSize, int roomToTheRight);
+
     // Lock and Unlock both toggle the lock: a locked group gets the red
     // bevel and goes to the back. Returns the sound to play.
     static int ToggleLock(sprites::SpriteStore& store, sprites::Sprite* group);
