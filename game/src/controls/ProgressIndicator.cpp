@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -14,8 +15,9 @@ namespace controls {
 
 namespace {
 
-const QColor kNavy(0, 0, 128);  // colour reference 0x800000
-const QColor kRed(255, 0, 0);   // colour reference 0x0000FF
+const QColor kNavy(0, 0, 128);    // colour reference 0x800000
+const QColor kRed(255, 0, 0);     // colour reference 0x0000FF
+constexpr int kStripHeight = 20;  // pixels, when there is no status bar to cover
 
 }  // namespace
 
@@ -29,6 +31,18 @@ ProgressIndicator* ProgressIndicator::create(QWidget* parent, const QRect& r) {
     frame->show();
     frame->update();
     return frame;
+}
+
+ProgressIndicator* ProgressIndicator::createBelow(QWidget* view) {
+    QWidget* frame = view->window();
+    auto* bar =
+        frame ? frame->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (bar != nullptr && bar->isVisible() && !bar->rect().isEmpty()) {
+        return create(bar, bar->rect());
+    }
+    const int height = std::min(kStripHeight, view->height());
+    const QRect strip(0, view->height() - height, view->width(), height);
+    return strip.isEmpty() ? nullptr : create(view, strip);
 }
 
 ProgressIndicator::ProgressIndicator(QWidget* parent, const QRect& r)

@@ -16,6 +16,9 @@ class ProgressIndicator : public QWidget {
     // A frame over r of parent, or null after the message "Unable to Create
     // Frame" when there is no parent to put it on.
     static ProgressIndicator* create(QWidget* parent, const QRect& r);
+    // A frame over the main window's status bar while that is shown, else
+    // over a strip along the bottom of view; null when view has no room.
+    static ProgressIndicator* createBelow(QWidget* view);
 
     void setRange(long start, long end);
     void setLabel(const QString& label) { label_ = label; }

@@ -1,29 +1,6 @@
 #include "savegame/SavedGameProgress.h"
 
-#include <QStatusBar>
 #include <QWidget>
-
-#include <algorithm>
-
-namespace {
-
-// The frame lies over the main window's status bar while that is shown, as
-// the frame of a picture load does, else along the bottom of the view.
-QWidget* hostFor(QWidget* view, QRect& area) {
-    QWidget* frame = view->window();
-    auto* bar =
-        frame ? frame->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (bar != nullptr && bar->isVisible() && !bar->rect().isEmpty()) {
-        area = bar->rect();
-        return bar;
-    }
-    const int height = std::clamp(view->height(), 1, SavedGameProgress::kHeight);
-    area = QRect(0, view->height() - height,
-                 std::clamp(view->width(), 1, SavedGameProgress::kMaxWidth), height);
-    return view;
-}
-
-}  // namespace
 
 SavedGameProgress::Observer& SavedGameProgress::observer() {
     static Observer watching;
@@ -48,9 +25,7 @@ void SavedGameProgress::show(const char* label, long end) {
     if (view_ == nullptr) {
         return;
     }
-    QRect area;
-    QWidget* host = hostFor(view_, area);
-    frame_ = controls::ProgressIndicator::create(host, area);
+    frame_ = controls::ProgressIndicator::createBelow(view_);
     if (frame_ == nullptr) {
         return;
     }

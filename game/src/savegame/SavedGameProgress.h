@@ -8,14 +8,12 @@
 
 #include "controls/ProgressIndicator.h"
 
-// The progress indicator of a save or a restore: a thin frame over the main
-// window's status bar, or along the bottom of the view. The work runs on the
+// The progress indicator of a save or a restore, placed as every progress
+// frame of the view is (ProgressIndicator::createBelow). The work runs on the
 // window thread without returning to the event loop, so every change the
 // frame draws is painted at once. The frame closes when this object ends.
 class SavedGameProgress {
   public:
-    static constexpr int kHeight = 18;        // pixels
-    static constexpr int kMaxWidth = 320;     // pixels
     static constexpr long kSaveEnd = 200;     // "Saving"
     static constexpr long kLoadEnd = 300;     // "Loading"
     static constexpr long kRebuildEnd = 100;  // "Reconstruct Game"
