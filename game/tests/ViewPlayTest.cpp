@@ -102,6 +102,13 @@ TEST_F(ViewPlayTest, DraggingEveryPieceToItsPlaceCompletesThePuzzle) {
     EXPECT_EQ(view_->session().puzzle(), nullptr);
     EXPECT_TRUE(view_->session().HasPicture());
     EXPECT_FALSE(view_->state().puzzleExists);
+    // The whole picture is shown in the middle of the window.
+    const platform::Surface& shown = view_->windowSurface();
+    const platform::Surface& picture = view_->session().picture();
+    const int left = (shown.width() - picture.width()) / 2;
+    const int top = (shown.height() - picture.height()) / 2;
+    EXPECT_EQ(shown.pixel(left + 90, top + 60), picture.pixel(90, 60));
+    EXPECT_EQ(shown.pixel(left + 10, top + 100), picture.pixel(10, 100));
 }
 
 TEST_F(ViewPlayTest, ExpertJoinsOnlyOnDoubleClickAndMissesCost) {
