@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "CClockHold.h"
 #include "CJigsawApp.h"
 #include "CJigsawDoc.h"
 #include "CommandIds.h"
@@ -367,6 +368,10 @@ void CJigsawView::tick() {
 }
 
 void CJigsawView::resizeEvent(QResizeEvent* event) {
+    // The clock stands still while the window changes size; an enclosing
+    // hold or the pause accounts for the same time itself.
+    const bool outermost = CClockHold::ActiveCount() == 0;
+    CClockHold hold;
     QAbstractScrollArea::resizeEvent(event);
     window_ =
         platform::Surface(std::max(viewport()->width(), 1), std::max(viewport()->height(), 1));
@@ -379,6 +384,9 @@ void CJigsawView::resizeEvent(QResizeEvent* event) {
         }
     }
     redrawAll();
+    if (outermost) {
+        session_.clock.Correct(hold);
+    }
 }
 
 void CJigsawView::paintEvent(QPaintEvent*) {
