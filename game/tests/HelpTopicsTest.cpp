@@ -143,14 +143,16 @@ TEST_F(HelpTopicsTest, EveryDialogsHelpOpensItsOwnTopic) {
 
     Preferences prefs;
     dialogs::CPreferencesDlg preferences(prefs);
-    preferences.onCommand(dialogs::CPreferencesDlg::kHelp);
+    preferences.show();
+    QTest::keyClick(&preferences, Qt::Key_F1);  // as the Help button
     opened["Preferences"] = takeContext();
 
     dialogs::PieceSizeRequest request;
     request.pictureWidth = 600;
     request.pictureHeight = 400;
     dialogs::CPieceSizeDlg pieceSize(request);
-    pieceSize.onCommand(dialogs::CPieceSizeDlg::kHelp);
+    pieceSize.show();
+    QTest::keyClick(&pieceSize, Qt::Key_F1);  // as the Help button
     opened["Piece Size and Placement"] = takeContext();
 
     CSoundOptions options([](const char*, unsigned) { return 1; }, [](unsigned) {});
@@ -159,7 +161,8 @@ TEST_F(HelpTopicsTest, EveryDialogsHelpOpensItsOwnTopic) {
     io.writeInt = [](int, const char*, const char*) {};
     io.getPath = [](const char*, const char* def, const char*) { return std::string(def); };
     dialogs::CSoundDlg sound(options, io);
-    sound.onCommand(dialogs::CSoundDlg::kHelp);
+    sound.show();
+    QTest::keyClick(&sound, Qt::Key_F1);  // as the Help button
     opened["Sound"] = takeContext();
 
     dialogs::CPieceLockedDlg locked;

@@ -93,6 +93,13 @@ void CGameDialog::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Escape:
             onCommand(IDCANCEL);
             break;
+        case Qt::Key_F1:
+            if (helpButton_ != 0) {
+                onCommand(helpButton_);
+            } else {
+                controls::CFramedDialog::keyPressEvent(event);
+            }
+            break;
         default:
             // Modifier and function keys lie beyond the character range and
             // are never mnemonics.

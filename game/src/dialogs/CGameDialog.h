@@ -41,6 +41,8 @@ class CGameDialog : public controls::CFramedDialog {
                             const QRect& r, int id = -1);
     // A group frame with a caption.
     QWidget* addGroup(const QString& caption, const QRect& r);
+    // F1 answers as the button with that id (the dialog's Help button).
+    void setHelpButton(int id) { helpButton_ = id; }
 
     void closeBoxClicked() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +50,7 @@ class CGameDialog : public controls::CFramedDialog {
 
   private:
     int defaultButton_ = 1;
+    int helpButton_ = 0;           // 0: F1 goes to the frame
     QHash<QChar, int> mnemonics_;  // Alt + letter of a button caption's "&" -> id
 };
 

@@ -76,6 +76,7 @@ void CPieceSizeDlg::buildLayout() {
     addButton(IDCANCEL, QStringLiteral("108,&Cancel"), QRect(100, 224, 86, 26));
     addButton(kSaveAsDefaults, QStringLiteral("-1,&Save as Defaults"), QRect(192, 224, 110, 26));
     addButton(kHelp, QStringLiteral("111,&Help"), QRect(308, 224, 68, 26));
+    setHelpButton(kHelp);
 }
 
 controls::Slider* CPieceSizeDlg::slider() const {

@@ -72,6 +72,7 @@ void CPreferencesDlg::buildLayout() {
     addButton(IDCANCEL, QStringLiteral("108,Cancel"), QRect(102, 254, 88, 26));
     addButton(kSaveAsDefaults, QStringLiteral("-1,&Save as Defaults"), QRect(196, 254, 120, 26));
     addButton(kHelp, QStringLiteral("111,&Help"), QRect(356, 254, 80, 26));
+    setHelpButton(kHelp);
 }
 
 QCheckBox* CPreferencesDlg::check(int id) const {

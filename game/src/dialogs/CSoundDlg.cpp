@@ -54,6 +54,7 @@ void CSoundDlg::buildLayout() {
     addButton(IDCANCEL, QStringLiteral("108,Cancel"), QRect(84, 168, 74, 28));
     addButton(kSaveAsDefaults, QStringLiteral("-1,&Save as Defaults"), QRect(164, 168, 100, 28));
     addButton(kHelp, QStringLiteral("111,&Help"), QRect(270, 168, 52, 28));
+    setHelpButton(kHelp);
 }
 
 QCheckBox* CSoundDlg::box(int id) const {
