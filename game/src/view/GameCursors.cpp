@@ -1,5 +1,6 @@
 #include "view/GameCursors.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -94,9 +95,7 @@ QCursor scissorsCursor(qreal opening) {
     return QCursor(pixmap, 2, 15);
 }
 
-}  // namespace
-
-QCursor GameCursor(int resourceId) {
+QCursor drawCursor(int resourceId) {
     switch (resourceId) {
         case GameCursors::kHeld:
             return heldCursor();
@@ -115,4 +114,17 @@ QCursor GameCursor(int resourceId) {
         default:
             return QCursor(Qt::ArrowCursor);
     }
+}
+
+}  // namespace
+
+QCursor GameCursor(int resourceId) {
+    // Each cursor is drawn once: the cut asks for one after every piece.
+    // Never destroyed: a pixmap must not be freed after the application ends.
+    static auto* drawn = new QHash<int, QCursor>;
+    auto it = drawn->constFind(resourceId);
+    if (it == drawn->constEnd()) {
+        it = drawn->insert(resourceId, drawCursor(resourceId));
+    }
+    return *it;
 }
