@@ -23,6 +23,13 @@ class CClockHold {
 
     // Holds alive in the process.
     static int ActiveCount();
+    // Whether a hold made now is the one that moves the start time: an
+    // enclosing hold, or the pause, accounts for the same seconds itself.
+    // pauseResumed: the caller resumes the pause it found before the hold
+    // ends, so the pause's own hold does not count.
+    static bool NextIsOutermost(bool pauseResumed = false) {
+        return ActiveCount() == (pauseResumed ? 1 : 0);
+    }
     // The calendar clock (std::time unless a test puts another in its place;
     // an empty function restores it).
     static void SetTimeSource(std::function<std::time_t()> source);

@@ -368,9 +368,8 @@ void CJigsawView::tick() {
 }
 
 void CJigsawView::resizeEvent(QResizeEvent* event) {
-    // The clock stands still while the window changes size; an enclosing
-    // hold or the pause accounts for the same time itself.
-    const bool outermost = CClockHold::ActiveCount() == 0;
+    // The clock stands still while the window changes size.
+    const bool outermost = CClockHold::NextIsOutermost();
     CClockHold hold;
     QAbstractScrollArea::resizeEvent(event);
     window_ =

@@ -1,7 +1,6 @@
 // The view's saved games and the end of a finished game.
 #include <QApplication>
 #include <QScreen>
-#include <QScrollBar>
 
 #include <algorithm>
 
@@ -36,13 +35,6 @@ void showError(QWidget* parent, const std::string& text) {
 constexpr const char* kSavingLabel = "Saving";             // string 106
 constexpr const char* kLoadingLabel = "Loading";           // string 103
 constexpr const char* kRebuildLabel = "Reconstruct Game";  // string 108
-
-// Whether a clock hold made now is the one that moves the start time: an
-// enclosing hold, or the pause, accounts for the same seconds itself.
-// pauseResumed: the caller resumes the pause it found before the hold ends.
-bool outermostHold(bool pauseResumed = false) {
-    return CClockHold::ActiveCount() == (pauseResumed ? 1 : 0);
-}
 
 // The busy cursor for the lifetime of the object.
 class WaitCursor {
@@ -169,7 +161,7 @@ bool CJigsawView::saveGame(bool intoRestoredFile) {
         return false;
     }
     const bool wasPaused = session_.clock.Paused();
-    const bool outermost = outermostHold(wasPaused);
+    const bool outermost = CClockHold::NextIsOutermost(wasPaused);
     CClockHold hold(&soundDialogBusy_);
     if (wasPaused) {
         session_.clock.Resume();
@@ -280,7 +272,7 @@ void CJigsawView::fillHeader(SavedGameHeader& h, const Puzzle& puzzle) const {
 
 // Restore: the named file when it exists, else the one the dialog chooses.
 void CJigsawView::restoreGame(const QString& given) {
-    const bool outermost = outermostHold();
+    const bool outermost = CClockHold::NextIsOutermost();
     CClockHold hold;
     stopAssembly();
     if (askToSave()) {
@@ -393,8 +385,7 @@ void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture,
         app->SetStatusPaneText(2, QString());
     }
     progress.report(SavedGameProgress::kRebuildEnd / 2);
-    horizontalScrollBar()->setRange(0, std::max(0, h.workspaceWidth - viewport()->width()));
-    verticalScrollBar()->setRange(0, std::max(0, h.workspaceHeight - viewport()->height()));
+    updateScrollRanges();
     applySavedZoom(h);
     progress.report(SavedGameProgress::kRebuildEnd);
 }
@@ -425,7 +416,7 @@ bool CJigsawView::askToSave() {
     }
     int answer = IDCANCEL;
     {
-        const bool outermost = outermostHold();
+        const bool outermost = CClockHold::NextIsOutermost();
         CClockHold hold;
         dialogs::CSavingDlg dialog(this);
         answer = dialog.exec();

@@ -316,8 +316,7 @@ void CJigsawView::startGame(unsigned seed) {
     state_.zoomInLevel = 0;
     state_.zoomOutLevel = 0;
     interaction_->ClearModified();
-    horizontalScrollBar()->setRange(0, std::max(0, puzzle.workspaceWidth - viewport()->width()));
-    verticalScrollBar()->setRange(0, std::max(0, puzzle.workspaceHeight - viewport()->height()));
+    updateScrollRanges();
     scrollTableTo(puzzle.scrollX, puzzle.scrollY);
     enableMenuBar(true);
     QApplication::restoreOverrideCursor();

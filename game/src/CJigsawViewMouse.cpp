@@ -80,7 +80,7 @@ void CJigsawView::closePieceTip() {
 // "Piece is locked": Assist found a locked neighbour. The clock stands still
 // while the player decides.
 Assist::LockedChoice CJigsawView::askLockedPiece() {
-    const bool outermost = CClockHold::ActiveCount() == 0;
+    const bool outermost = CClockHold::NextIsOutermost();
     int result = IDCANCEL;
     {
         CClockHold hold;
