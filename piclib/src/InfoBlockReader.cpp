@@ -1,6 +1,7 @@
 #include "InfoBlockReader.h"
 
 #include "PictureInfo.h"
+#include "platform/DibDecoder.h"
 
 namespace piclib {
 
@@ -9,7 +10,7 @@ InfoBlockReader::InfoBlockReader(PictureInfo& info, const std::vector<std::uint8
 
 bool InfoBlockReader::read() {
     std::uint32_t pictureOffset = 0;
-    if (!cursor_.read32(pictureOffset) || pictureOffset >= blockStart_) {
+    if (!read32(pictureOffset) || pictureOffset >= blockStart_) {
         return false;
     }
     info_.pictureOffset_ = pictureOffset;
@@ -20,33 +21,28 @@ bool InfoBlockReader::read() {
 
 bool InfoBlockReader::readFixedElements() {
     PictureFields& f = info_.fields_;
-    if (!cursor_.readText(f.textA) || !cursor_.readText(f.pictureTopic) ||
-        !cursor_.readText(f.artistTopic) || !cursor_.readText(f.helpFile) ||
-        !cursor_.read16(f.logoHorizontal) || !cursor_.read16(f.logoVertical) ||
-        !cursor_.read16(f.logoEnabled) || !cursor_.read32(f.logoColour) ||
-        !cursor_.read16(f.logoHorizontalMargin)) {
+    if (!readText(f.textA) || !readText(f.pictureTopic) || !readText(f.artistTopic) ||
+        !readText(f.helpFile) || !read16(f.logoHorizontal) || !read16(f.logoVertical) ||
+        !read16(f.logoEnabled) || !read32(f.logoColour) || !read16(f.logoHorizontalMargin)) {
         return false;
     }
     f.logoVerticalMargin = f.logoHorizontalMargin;
-    return cursor_.readText(f.longEnglish);
+    return readText(f.longEnglish);
 }
 
 void InfoBlockReader::readLaterElements(bool allowed) {
     PictureFields& f = info_.fields_;
-    const bool fixedRead = allowed && more() && cursor_.readText(f.shortEnglish) && more() &&
-                           cursor_.readU16(f.displayOption) && more() &&
-                           cursor_.readText(f.textB) && more() &&
-                           cursor_.read16(f.logoVerticalMargin);
-    const bool others = fixedRead && more() && cursor_.readText(f.shortFrench) &&
-                        cursor_.readText(f.shortSpanish) && cursor_.readText(f.shortGerman) &&
-                        cursor_.readText(f.longFrench) && cursor_.readText(f.longGerman) &&
-                        cursor_.readText(f.longSpanish);
+    const bool fixedRead = allowed && more() && readText(f.shortEnglish) && more() &&
+                           readU16(f.displayOption) && more() && readText(f.textB) && more() &&
+                           read16(f.logoVerticalMargin);
+    const bool others = fixedRead && more() && readText(f.shortFrench) &&
+                        readText(f.shortSpanish) && readText(f.shortGerman) &&
+                        readText(f.longFrench) && readText(f.longGerman) && readText(f.longSpanish);
     if (!others) {
         f.shortFrench = f.shortSpanish = f.shortGerman = f.shortEnglish;
         f.longFrench = f.longGerman = f.longSpanish = f.longEnglish;
     }
-    const bool italian =
-        others && more() && cursor_.readText(f.shortItalian) && cursor_.readText(f.longItalian);
+    const bool italian = others && more() && readText(f.shortItalian) && readText(f.longItalian);
     if (!italian) {
         f.shortItalian = f.shortEnglish;
         f.longItalian = f.longEnglish;
@@ -57,29 +53,44 @@ void InfoBlockReader::readLaterElements(bool allowed) {
     }
 }
 
+bool InfoBlockReader::readText(std::string& text) {
+    const std::int16_t length = cursor_.i16();
+    const auto bytes = cursor_.bytes(length < 1 ? 0 : static_cast<std::size_t>(length));
+    if (!cursor_.ok()) {
+        return false;  // the field keeps its default
+    }
+    text.assign(bytes.begin(), bytes.end());
+    return true;
+}
+
+bool InfoBlockReader::read16(std::int16_t& value) {
+    value = cursor_.i16();
+    return cursor_.ok();
+}
+
+bool InfoBlockReader::readU16(std::uint16_t& value) {
+    value = cursor_.u16();
+    return cursor_.ok();
+}
+
+bool InfoBlockReader::read32(std::uint32_t& value) {
+    value = cursor_.u32();
+    return cursor_.ok();
+}
+
 void InfoBlockReader::readPreview() {
     std::uint32_t previewEnd = 0;
-    if (!cursor_.read32(previewEnd) || previewEnd < 1) {
-        return;
-    }
-    constexpr std::size_t kHeaderBytes = platform::BitmapInfoHeader::kBytes;
-    if (cursor_.remaining() < kHeaderBytes) {
-        return;
-    }
-    const platform::BitmapInfoHeader header = platform::BitmapInfoHeader::read(cursor_.here());
-    if (header.compression != 0) {
+    if (!read32(previewEnd) || previewEnd < 1) {
         return;
     }
     // The bitmap may not reach past its stated end nor past the trailer.
     const std::uint64_t start = blockStart_ + static_cast<std::uint64_t>(cursor_.position());
     const std::uint64_t limit = std::min<std::uint64_t>(
-        previewEnd,
-        blockStart_ + static_cast<std::uint64_t>(cursor_.position() + cursor_.remaining()));
+        previewEnd, blockStart_ + static_cast<std::uint64_t>(cursor_.size()));
     if (limit <= start) {
         return;
     }
-    const std::uint8_t* begin = cursor_.here();
-    auto dib = platform::PackedDib::fromBlock({begin, begin + (limit - start)});
+    auto dib = platform::decodeDib(cursor_.bytes(static_cast<std::size_t>(limit - start)));
     if (dib.isNull()) {
         return;
     }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include "ByteCursor.h"
+#include "platform/ByteReader.h"
 
 namespace piclib {
 
@@ -29,11 +30,17 @@ class InfoBlockReader {
     // all there); the other languages become copies of English when they are
     // absent.
     void readLaterElements(bool allowed);
-    bool more() const { return !cursor_.atEnd(); }
+    bool more() const { return cursor_.remaining() > 0; }
+    // A text: signed 16-bit length n, then n bytes; n below 1 is the empty
+    // text. False when the block ends first.
+    bool readText(std::string& text);
+    bool read16(std::int16_t& value);
+    bool readU16(std::uint16_t& value);
+    bool read32(std::uint32_t& value);
     void readPreview();
 
     PictureInfo& info_;
-    ByteCursor cursor_;
+    platform::ByteReader cursor_;
     std::uint32_t blockStart_;
 };
 

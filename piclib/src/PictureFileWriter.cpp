@@ -1,9 +1,7 @@
 #include "PictureFileWriter.h"
 
-#include <cstdio>
-#include <filesystem>
-
-#include "ByteCursor.h"
+#include "AtomicFile.h"
+#include "platform/ByteWriter.h"
 
 namespace piclib {
 namespace {
@@ -22,6 +20,11 @@ bool textsFit(const PictureFields& f) {
     return true;
 }
 
+void putText(platform::ByteWriter& sink, const std::string& text) {
+    sink.u16(static_cast<std::uint16_t>(text.size()));
+    sink.bytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
 bool wanted(InfoElement last, InfoElement element) {
     return static_cast<int>(element) <= static_cast<int>(last);
 }
@@ -29,78 +32,63 @@ bool wanted(InfoElement last, InfoElement element) {
 }  // namespace
 
 std::vector<std::uint8_t> PictureFileWriter::bytes() const {
-    std::vector<std::uint8_t> out;
     if (emblem.empty() || picture.empty() || !textsFit(fields)) {
-        return out;
+        return {};
     }
-    ByteSink sink(out);
-    sink.putBytes(emblem);
-    const auto pictureOffset = static_cast<std::uint32_t>(out.size());
-    sink.putBytes(picture);
-    const auto infoOffset = static_cast<std::uint32_t>(out.size());
+    platform::ByteWriter sink;
+    sink.bytes(emblem);
+    const auto pictureOffset = static_cast<std::uint32_t>(sink.size());
+    sink.bytes(picture);
+    const auto infoOffset = static_cast<std::uint32_t>(sink.size());
     const PictureFields& f = fields;
-    sink.put32(pictureOffset);
-    sink.putText(f.textA);
-    sink.putText(f.pictureTopic);
-    sink.putText(f.artistTopic);
-    sink.putText(f.helpFile);
-    sink.put16(static_cast<std::uint16_t>(f.logoHorizontal));
-    sink.put16(static_cast<std::uint16_t>(f.logoVertical));
-    sink.put16(static_cast<std::uint16_t>(f.logoEnabled));
-    sink.put32(f.logoColour);
-    sink.put16(static_cast<std::uint16_t>(f.logoHorizontalMargin));
-    sink.putText(f.longEnglish);
+    sink.u32(pictureOffset);
+    putText(sink, f.textA);
+    putText(sink, f.pictureTopic);
+    putText(sink, f.artistTopic);
+    putText(sink, f.helpFile);
+    sink.u16(static_cast<std::uint16_t>(f.logoHorizontal));
+    sink.u16(static_cast<std::uint16_t>(f.logoVertical));
+    sink.u16(static_cast<std::uint16_t>(f.logoEnabled));
+    sink.u32(f.logoColour);
+    sink.u16(static_cast<std::uint16_t>(f.logoHorizontalMargin));
+    putText(sink, f.longEnglish);
     if (wanted(lastElement, InfoElement::kShortEnglish)) {
-        sink.putText(f.shortEnglish);
+        putText(sink, f.shortEnglish);
     }
     if (wanted(lastElement, InfoElement::kDisplayOption)) {
-        sink.put16(f.displayOption);
+        sink.u16(f.displayOption);
     }
     if (wanted(lastElement, InfoElement::kTextB)) {
-        sink.putText(f.textB);
+        putText(sink, f.textB);
     }
     if (wanted(lastElement, InfoElement::kVerticalMargin)) {
-        sink.put16(static_cast<std::uint16_t>(f.logoVerticalMargin));
+        sink.u16(static_cast<std::uint16_t>(f.logoVerticalMargin));
     }
     if (wanted(lastElement, InfoElement::kOtherLanguages)) {
         for (const std::string* t : {&f.shortFrench, &f.shortSpanish, &f.shortGerman, &f.longFrench,
                                      &f.longGerman, &f.longSpanish}) {
-            sink.putText(*t);
+            putText(sink, *t);
         }
     }
     if (wanted(lastElement, InfoElement::kItalian)) {
-        sink.putText(f.shortItalian);
-        sink.putText(f.longItalian);
+        putText(sink, f.shortItalian);
+        putText(sink, f.longItalian);
     }
     if (wanted(lastElement, InfoElement::kPreview)) {
-        const std::size_t previewStart = out.size() + 4;
-        sink.put32(preview.empty() ? 0 : static_cast<std::uint32_t>(previewStart + preview.size()));
-        sink.putBytes(preview);
+        const std::size_t previewStart = sink.size() + 4;
+        sink.u32(preview.empty() ? 0 : static_cast<std::uint32_t>(previewStart + preview.size()));
+        sink.bytes(preview);
     }
-    sink.put32(infoOffset);
-    sink.putBytes({'P', 'Z', 'Q', 'V', 0});
-    return out;
+    sink.u32(infoOffset);
+    for (const std::uint8_t c : {'P', 'Z', 'Q', 'V', '\0'}) {
+        sink.u8(c);
+    }
+    return sink.take();
 }
 
 bool PictureFileWriter::write(const std::string& path) const {
     const std::vector<std::uint8_t> data = bytes();
-    if (data.empty()) {
-        return false;
-    }
-    const std::string temporary = path + ".tmp";
-    std::FILE* f = std::fopen(temporary.c_str(), "wb");
-    if (f == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-    const bool closed = std::fclose(f) == 0;
-    std::error_code ec;
-    if (!written || !closed) {
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    std::filesystem::rename(temporary, path, ec);
-    return !ec;
+    return !data.empty() && writeFileAtomically(path, data);
 }
 
 }  // namespace piclib

@@ -14,13 +14,15 @@ constexpr std::uint32_t kLargestHeaderBytes = 124;
 constexpr std::uint32_t kRle8 = 1;
 constexpr int kLargestSide = 65535;
 constexpr std::uint64_t kLargestImageBytes = 256ull << 20;
+constexpr std::uint64_t kLargestRunGain = 128;
 
 struct Layout {
     BitmapInfoHeader header;
     std::size_t headerBytes = 0;  // as stored: 12, 40 or more
     std::uint32_t colours = 0;
     std::size_t entryBytes = 4;
-    std::size_t bitsOffset = 0;  // from the file header; 0 = after the colour table
+    std::size_t bitsOffset = 0;    // from the file header; 0 = after the colour table
+    std::uint64_t inputBytes = 0;  // the whole input, an upper bound for the pixel data
 };
 
 bool refuse(std::string* error, const char* why) {
@@ -87,6 +89,13 @@ bool checkHeader(Layout& l, std::string* error) {
     if (image > kLargestImageBytes) {
         return refuse(error, "image too large");
     }
+    // Refused before anything is allocated: rows that cannot all be in the
+    // input, and run-length data that could not expand to the image (one
+    // two-byte pair writes at most 255 bytes).
+    const bool rle = h.compression == kRle8;
+    if ((!rle && image > l.inputBytes) || (rle && image > kLargestRunGain * l.inputBytes)) {
+        return refuse(error, "pixel rows past the end");
+    }
     if (bits <= 8 && h.clrUsed == 0) {
         h.clrUsed = 1u << bits;
     }
@@ -149,6 +158,7 @@ bool decodeRle8(std::span<const std::uint8_t> in, std::span<std::uint8_t> out) {
 PackedDib decodeDib(std::span<const std::uint8_t> bytes, std::string* error) {
     ByteReader in(bytes);
     Layout l;
+    l.inputBytes = bytes.size();
     if (!readHeader(in, l, error) || !checkHeader(l, error)) {
         return {};
     }

@@ -69,6 +69,18 @@ TEST(DibDecoder, RunsPastTheImageAndLyingHeadersAreRefused) {
     EXPECT_TRUE(platform::decodeDib(huge).isNull());
 }
 
+TEST(DibDecoder, ImagesLargerThanTheirBytesCouldHoldAreRefused) {
+    Bytes plain = rleBitmap();
+    plain[16] = 0;  // uncompressed: 8 pixel bytes stated, 8 present
+    plain.resize(plain.size() - 8);
+    EXPECT_FALSE(platform::decodeDib(plain).isNull());
+    plain[4] = plain[8] = 0x40;  // 64 x 64: rows the input cannot hold
+    EXPECT_TRUE(platform::decodeDib(plain).isNull());
+    Bytes rle = rleBitmap();
+    rle[5] = rle[9] = 0x40;  // 16448 x 16448 from a few run pairs
+    EXPECT_TRUE(platform::decodeDib(rle).isNull());
+}
+
 TEST(DibDecoder, CoreHeaderIsWidenedAndFileHeaderHonoured) {
     platform::ByteWriter w;
     w.u16(0x4D42);
