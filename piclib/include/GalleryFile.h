@@ -94,8 +94,16 @@ class PIXPICK32_EXPORT GalleryFile {
     static constexpr std::uint32_t kMaxPictures = 65535;
 
     GalleryFile() = default;
-    // Takes the bytes of a gallery file (for example from a fuzzer).
+    GalleryFile(GalleryFile&&) = default;
+    GalleryFile& operator=(GalleryFile&&) = default;
+    GalleryFile(const GalleryFile&) = delete;
+    GalleryFile& operator=(const GalleryFile&) = delete;
+
+    // Takes the bytes of a gallery file.
     static GalleryFile fromBytes(std::vector<std::uint8_t> bytes);
+    // Reads bytes that the caller keeps alive and unchanged for the file's
+    // lifetime, without copying them (for example a fuzzer's input).
+    static GalleryFile overBytes(std::span<const std::uint8_t> bytes);
     // Reads the file (its stored name is found without regard to case).
     static GalleryFile open(const std::string& path);
 
@@ -121,7 +129,8 @@ class PIXPICK32_EXPORT GalleryFile {
   private:
     bool valid_ = false;
     GalleryHeader header_;
-    std::vector<std::uint8_t> bytes_;
+    std::vector<std::uint8_t> owned_;
+    std::span<const std::uint8_t> bytes_;
 };
 
 // Reads a header from the start of bytes; nothing without the magic or when

@@ -142,10 +142,19 @@ std::optional<GalleryHeader> readGalleryHeader(std::span<const std::uint8_t> byt
 }
 
 GalleryFile GalleryFile::fromBytes(std::vector<std::uint8_t> bytes) {
+    GalleryFile file = overBytes(bytes);
+    if (file.valid_) {
+        file.owned_ = std::move(bytes);  // the buffer moves, the view stays valid
+        file.bytes_ = file.owned_;
+    }
+    return file;
+}
+
+GalleryFile GalleryFile::overBytes(std::span<const std::uint8_t> bytes) {
     GalleryFile file;
     if (auto header = readGalleryHeader(bytes)) {
         file.header_ = std::move(*header);
-        file.bytes_ = std::move(bytes);
+        file.bytes_ = bytes;
         file.valid_ = true;
     }
     return file;
@@ -172,8 +181,7 @@ std::optional<GalleryEntry> GalleryFile::entryAt(std::uint64_t offset) const {
     if (!valid_ || offset > bytes_.size() || bytes_.size() - offset < needed) {
         return std::nullopt;
     }
-    platform::ByteReader in(
-        std::span<const std::uint8_t>(bytes_).subspan(static_cast<std::size_t>(offset), needed));
+    platform::ByteReader in(bytes_.subspan(static_cast<std::size_t>(offset), needed));
     GalleryEntry e;
     e.offset = static_cast<std::uint32_t>(offset);
     e.next = in.u32();
@@ -203,8 +211,7 @@ platform::PackedDib GalleryFile::thumbnail(const GalleryEntry& entry) const {
     if (start >= bytes_.size()) {
         return {};
     }
-    return platform::decodeDib(
-        std::span<const std::uint8_t>(bytes_).subspan(static_cast<std::size_t>(start)));
+    return platform::decodeDib(bytes_.subspan(static_cast<std::size_t>(start)));
 }
 
 bool GalleryFile::hasIndex() const {
@@ -215,8 +222,7 @@ std::vector<std::uint32_t> GalleryFile::pictureOffsets() const {
     std::vector<std::uint32_t> offsets;
     if (hasIndex()) {
         const std::size_t end = std::min<std::size_t>(header_.firstEntryOffset(), bytes_.size());
-        platform::ByteReader in(std::span<const std::uint8_t>(bytes_).subspan(
-            GalleryHeader::kBytes, end - GalleryHeader::kBytes));
+        platform::ByteReader in(bytes_.subspan(GalleryHeader::kBytes, end - GalleryHeader::kBytes));
         const std::uint32_t count = in.u32();
         // Each offset takes four bytes of the index: a larger count is cut.
         const std::uint32_t fit =

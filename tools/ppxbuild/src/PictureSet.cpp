@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "GalleryAssembler.h"
 #include "HelpPage.h"
 #include "PictureDescription.h"
 #include "PpxAssembler.h"
@@ -42,7 +43,7 @@ bool writeHelpFiles(const PictureDescription& picture, const fs::path& output) {
 }
 
 bool buildOne(const std::string& descriptionFile, const fs::path& sources, const fs::path& output,
-              std::string& error) {
+              std::vector<piclib::GalleryWriter::Item>& gallery, std::string& error) {
     PictureDescription picture;
     if (!readDescription(descriptionFile, picture, error)) {
         return false;
@@ -61,6 +62,8 @@ bool buildOne(const std::string& descriptionFile, const fs::path& sources, const
         error = ppx.string() + ": cannot be written";
         return false;
     }
+    gallery.push_back(
+        galleryItem(picture, QImage::fromData(source.data(), static_cast<int>(source.size()))));
     return true;
 }
 
@@ -87,10 +90,16 @@ bool buildPictureSet(const std::string& descriptions, const std::string& sources
         error = descriptions + ": no picture descriptions (*.desc)";
         return false;
     }
+    std::vector<piclib::GalleryWriter::Item> gallery;
     for (const std::string& file : files) {
-        if (!buildOne(file, sources, output, error)) {
+        if (!buildOne(file, sources, output, gallery, error)) {
             return false;
         }
+    }
+    const fs::path tmb = fs::path(output) / kGalleryName;
+    if (!assembleGallery(std::move(gallery)).write(tmb.string())) {
+        error = tmb.string() + ": cannot be written";
+        return false;
     }
     const fs::path logo = fs::path(output) / "LOGO.LGO";
     if (!assembleLogo().write(logo.string())) {

@@ -14,6 +14,7 @@ set(expected
   ${PREFIX}/bin/tessella
   ${share}/tessella/pictures/LOGO.LGO
   ${share}/tessella/pictures/LICENSES.md
+  ${share}/tessella/pictures/TESSELLA.TMB
   ${share}/tessella/help/TESSELLA.HLP
   ${share}/tessella/settings/Quiet.Ini
   ${share}/tessella/sounds/JIGCLICK.WAV
