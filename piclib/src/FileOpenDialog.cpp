@@ -1,12 +1,12 @@
 #include "FileOpenDialog.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include "Configuration.h"
 #include "LibraryState.h"
 #include "Texts.h"
+#include "dialogs/PreviewFileDialog.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 
@@ -28,10 +28,13 @@ void rememberLastUsedPath(const std::string& directory) {
                                galleryFile().c_str());
 }
 
-FileOpenDialog::FileOpenDialog(QWidget* owner, const char* title, bool multiple)
+FileOpenDialog::FileOpenDialog(QWidget* owner, const char* title, bool multiple,
+                               const char* helpFile, unsigned helpContext)
     : owner_(owner),
       title_(QString::fromLocal8Bit(title != nullptr ? title : "")),
-      multiple_(multiple) {}
+      multiple_(multiple),
+      helpFile_(helpFile != nullptr ? helpFile : ""),
+      helpContext_(helpContext) {}
 
 QString FileOpenDialog::startDirectory() const {
     const LibraryState& s = state();
@@ -49,29 +52,14 @@ QString FileOpenDialog::startDirectory() const {
 }
 
 QStringList FileOpenDialog::run() {
-    QFileDialog dialog(owner_, title_);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setOption(QFileDialog::ReadOnly, true);
-    dialog.setFileMode(multiple_ ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setDefaultSuffix("ppx");
+    PreviewFileDialog dialog(owner_, title_, multiple_, helpFile_, helpContext_);
     dialog.setNameFilter(QString::fromStdString(pictureFilter(languageLetter(), state().onlyPpx)));
     const QString start = startDirectory();
     if (!start.isEmpty()) {
-        dialog.setDirectory(start);
+        QDir::setCurrent(start);
     }
-    const std::string last = readSetting(kFileSelect, "LastSelectedFile", galleryFile());
-    if (!last.empty()) {
-        dialog.selectFile(QString::fromLocal8Bit(last));
-    }
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    const QStringList files = accepted ? dialog.selectedFiles() : QStringList();
-    if (!files.isEmpty()) {
-        const QByteArray name = QFileInfo(files.front()).fileName().toLocal8Bit();
-        WritePrivateProfileStringA(kFileSelect, "LastSelectedFile", name.constData(),
-                                   galleryFile().c_str());
-    }
-    return files;
+    dialog.start(start);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
 }  // namespace piclib

@@ -18,6 +18,8 @@ struct LibraryState {
     bool oldTimer = false;
     bool onlyPpx = false;
     bool dialogBusy = false;
+    // The missing-galleries dialog is shown once per process.
+    bool missingGalleriesShown = false;
     // The window that owns the library's dialogs.
     QWidget* mainWindow = nullptr;
     // The palette painting keeps between calls (0x00RRGGBB entries).

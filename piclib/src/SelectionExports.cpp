@@ -1,6 +1,5 @@
-// The loaders: choose pictures in the file dialog (the gallery browser takes
-// the single loader's place once galleries exist) and the multiple
-// selection.
+// The loaders: choose pictures in the gallery browser or in the file dialog
+// with preview, and the multiple selection.
 
 #include <QFileInfo>
 #include <cstring>
@@ -12,6 +11,7 @@
 #include "PictureInfo.h"
 #include "SelectionList.h"
 #include "Texts.h"
+#include "dialogs/GalleryBrowser.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -37,26 +37,18 @@ class BusyScope {
     ~BusyScope() { piclib::state().dialogBusy = false; }
 };
 
-int loadChosen(QWidget* owner, const char* title, const QString& chosen, char* fileName,
-               int fileNameSize, short* width, short* height) {
-    const QByteArray path = chosen.toLocal8Bit();
-    int handle = 0;
-    {
-        piclib::PictureInfo info(path.constData());
-        handle = info.loadMainPictureCopy();
-    }
-    if (handle == 0) {
-        MessageBeep(MB_ICONEXCLAMATION);
-        const std::string text =
-            piclib::notValidPictureText(piclib::languageLetter(), path.constData());
-        MessageBoxA(owner, text.c_str(), title != nullptr ? title : "", MB_OK | MB_ICONEXCLAMATION);
-        return 0;
-    }
-    copyOut(path.constData(), fileName,
-            fileNameSize > 0 ? static_cast<std::size_t>(fileNameSize) : 0);
-    std::string directory = QFileInfo(chosen).absolutePath().toLocal8Bit().constData();
-    CnvrtFileName2RelativeDir(directory.data());
-    piclib::rememberLastUsedPath(directory);
+void reportNotValid(QWidget* owner, const char* title, const std::string& path) {
+    MessageBeep(MB_ICONEXCLAMATION);
+    const std::string text = piclib::notValidPictureText(piclib::languageLetter(), path);
+    MessageBoxA(owner, text.c_str(), title != nullptr ? title : "", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Hands a loaded picture to the caller: its path into fileName, fitted to
+// *width by *height unless *width is -1, the final size back, and it becomes
+// the current picture.
+int handOver(int handle, const std::string& path, char* fileName, int fileNameSize, short* width,
+             short* height) {
+    copyOut(path, fileName, fileNameSize > 0 ? static_cast<std::size_t>(fileNameSize) : 0);
     if (width != nullptr && height != nullptr && *width != -1) {
         int w = *width;
         int h = *height;
@@ -74,35 +66,71 @@ int loadChosen(QWidget* owner, const char* title, const QString& chosen, char* f
     return handle;
 }
 
+// The file dialog with preview and the loading of its choice; no busy check.
+int smallSingle(QWidget* owner, char* fileName, int fileNameSize, const char* title, short* width,
+                short* height, const char* helpFile, unsigned helpContext) {
+    copyOut({}, fileName, fileNameSize > 0 ? static_cast<std::size_t>(fileNameSize) : 0);
+    const QStringList files =
+        piclib::FileOpenDialog(owner, title, false, helpFile, helpContext).run();
+    if (files.isEmpty()) {
+        return 0;
+    }
+    const QByteArray path = files.front().toLocal8Bit();
+    int handle = 0;
+    {
+        piclib::PictureInfo info(path.constData());
+        handle = info.loadMainPictureCopy();
+    }
+    if (handle == 0) {
+        reportNotValid(owner, title, path.constData());
+        return 0;
+    }
+    std::string directory = QFileInfo(files.front()).absolutePath().toLocal8Bit().constData();
+    CnvrtFileName2RelativeDir(directory.data());
+    piclib::rememberLastUsedPath(directory);
+    return handOver(handle, path.constData(), fileName, fileNameSize, width, height);
+}
+
 }  // namespace
 
 extern "C" {
 
 int SmallLoadFromGallerySingle(QWidget* owner, char* fileName, int fileNameSize, const char* title,
-                               short* width, short* height, const char*, unsigned) {
+                               short* width, short* height, const char* helpFile,
+                               unsigned helpContext) {
     if (piclib::state().dialogBusy) {
         return 0;
     }
-    copyOut({}, fileName, fileNameSize > 0 ? static_cast<std::size_t>(fileNameSize) : 0);
-    QStringList files;
-    {
-        BusyScope busy;
-        files = piclib::FileOpenDialog(owner, title, false).run();
-    }
-    if (files.isEmpty()) {
-        return 0;
-    }
-    return loadChosen(owner, title, files.front(), fileName, fileNameSize, width, height);
+    BusyScope busy;
+    return smallSingle(owner, fileName, fileNameSize, title, width, height, helpFile, helpContext);
 }
 
 int LoadFromGallerySingle(QWidget* owner, char* fileName, int fileNameSize, const char* title,
                           short* width, short* height, const char* helpFile, unsigned helpContext) {
-    return SmallLoadFromGallerySingle(owner, fileName, fileNameSize, title, width, height, helpFile,
-                                      helpContext);
+    if (piclib::state().dialogBusy) {
+        return 0;
+    }
+    BusyScope busy;
+    if (GalleryThere() == 0) {
+        return smallSingle(owner, fileName, fileNameSize, title, width, height, helpFile,
+                           helpContext);
+    }
+    // The file dialog inside the browser has the browser's title and help.
+    const auto pickFile = [=] {
+        return smallSingle(owner, fileName, fileNameSize, title, width, height, helpFile,
+                           helpContext);
+    };
+    const piclib::BrowserChoice choice =
+        piclib::runGalleryBrowser(owner, QString::fromLocal8Bit(title != nullptr ? title : ""),
+                                  helpFile != nullptr ? helpFile : "", helpContext, pickFile);
+    if (choice.kind != piclib::BrowserChoice::kGalleryPicture) {
+        return choice.handle;  // 0 on cancel; the file dialog handed its picture over
+    }
+    return handOver(choice.handle, choice.path, fileName, fileNameSize, width, height);
 }
 
 int SmallLoadFromGalleryMultiple(QWidget* owner, char* fileNames, int fileNamesSize,
-                                 const char* title, const char*, unsigned) {
+                                 const char* title, const char* helpFile, unsigned helpContext) {
     piclib::LibraryState& s = piclib::state();
     if (s.dialogBusy) {
         return 0;
@@ -110,7 +138,7 @@ int SmallLoadFromGalleryMultiple(QWidget* owner, char* fileNames, int fileNamesS
     QStringList files;
     {
         BusyScope busy;
-        files = piclib::FileOpenDialog(owner, title, true).run();
+        files = piclib::FileOpenDialog(owner, title, true, helpFile, helpContext).run();
     }
     s.selection.clear();
     s.selectionCount = 0;

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 
@@ -227,6 +228,8 @@ TEST_F(Exports, DeletingDuringTheNotifyingReductionStopsItAtTheNextBoundary) {
 }
 
 TEST_F(Exports, SingleLoaderFitsThePictureAndRefusesASecondDialog) {
+    // Without a gallery list the gallery loader is the file dialog.
+    std::remove((configDir() + "Gallery.ini").c_str());
     const std::string dir = pictest::scratchFolder("choose");
     pictest::writeFile(dir + "/wide.png",
                        pictest::encoded(pictest::filled(200, 100, qRgb(0, 90, 0)), "png"));

@@ -94,7 +94,9 @@ QColor AdvTextDispl::panelColor() const {
 }
 
 int AdvTextDispl::textFlags() const {
-    int flags = Qt::AlignLeft;
+    // Drawn unclipped: a text longer than the panel runs on to the window's
+    // edge instead of being cut at the inset.
+    int flags = Qt::AlignLeft | Qt::TextDontClip;
     if ((windowStyle() & kCentre) != 0) {
         flags = Qt::AlignHCenter;
     } else if ((windowStyle() & kRight) != 0) {

@@ -23,7 +23,9 @@ void TapButton::setActive(bool active) {
     setGeometry(old.adjusted(-d, -d, d, d));
     if (active) {
         // Above its neighbours and the page frame, so that it covers the
-        // frame's top line and joins the page.
+        // frame's top line and joins the page. (Among siblings that do not
+        // clip each other the bottom of the order is painted last; in Qt the
+        // top of the stack is, so raising gives the same picture.)
         raise();
     }
     if (parentWidget() != nullptr) {
