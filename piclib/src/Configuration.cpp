@@ -55,6 +55,7 @@ char languageLetter() {
 
 void resetConfiguration() {
     state().language = 0;
+    state().missingGalleriesShown = false;
     galleryPath().clear();
 }
 

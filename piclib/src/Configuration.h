@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "PiclibSettings.h"
+
 namespace piclib {
 
 // The directory of the shared configuration file (from QueryIniPathName),
@@ -15,8 +17,6 @@ const std::string& galleryFile();
 // The language letter: the first letter of Registration / Language in
 // QUIET.INI (default "English"), read once. Upper case.
 char languageLetter();
-// Forgets the cached letter and gallery path (tests change the settings).
-void resetConfiguration();
 
 // The screen's colour depth: 24, or 8 in the emulated 256-colour mode
 // (Options / Emulate256Colours "On" in QUIET.INI, or the environment

@@ -42,6 +42,7 @@ GalleryGrid::GalleryGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setAutoFillBackground(true);
     QPalette palette = viewport()->palette();
     palette.setColor(QPalette::Window, look::kFace);
+    palette.setColor(QPalette::Base, look::kFace);
     viewport()->setPalette(palette);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(),
             qOverload<>(&QWidget::update));

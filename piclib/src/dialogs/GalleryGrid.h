@@ -16,6 +16,7 @@ namespace piclib {
 // select; a double-click or Enter takes the selected picture.
 class GalleryGrid : public QAbstractScrollArea {
     Q_OBJECT
+    Q_PROPERTY(int selected READ selected)
   public:
     explicit GalleryGrid(QWidget* parent);
 

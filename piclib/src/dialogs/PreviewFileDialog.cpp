@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QPainter>
 
 #include "../Configuration.h"
@@ -65,7 +66,12 @@ PreviewFileDialog::PreviewFileDialog(QWidget* owner, const QString& title, bool 
     setAcceptMode(QFileDialog::AcceptOpen);
     setDefaultSuffix(QStringLiteral("ppx"));
     buildPanel();
-    connect(this, &QFileDialog::currentChanged, this, &PreviewFileDialog::selectionChanged);
+    showText({});
+    // The name field follows every selection, by mouse, key or program.
+    if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        connect(name, &QLineEdit::textChanged, this,
+                [this] { selectionChanged(selectedFiles().value(0)); });
+    }
 }
 
 PreviewFileDialog::~PreviewFileDialog() {
@@ -87,16 +93,18 @@ void PreviewFileDialog::buildPanel() {
     const QByteArray picture = "110," + local(dialogText(DialogText::kInfoPicture, language_));
     const QByteArray artist = "109," + local(dialogText(DialogText::kInfoArtist, language_));
     infoPicture_ = createPictControl("XBOTTON", picture.constData(), WS_TABSTOP,
-                                     QRect(x, y, 92, 26), 1023, panel);
+                                     QRect(x, y, kPreviewSize.width(), 26), 1023, panel);
+    y += 30;
     infoArtist_ = createPictControl("XBOTTON", artist.constData(), WS_TABSTOP,
-                                    QRect(x + 98, y, 92, 26), 1024, panel);
+                                    QRect(x, y, kPreviewSize.width(), 26), 1024, panel);
     y += 32;
     automatic_ = new QCheckBox(dialogText(DialogText::kAutomaticPreview, language_), panel);
     automatic_->setObjectName(QStringLiteral("1003"));
     automatic_->setGeometry(x, y, kPreviewSize.width(), 20);
     y += 26;
     const QByteArray help = "111," + local(dialogText(DialogText::kHelp, language_));
-    createPictControl("XBOTTON", help.constData(), WS_TABSTOP, QRect(x, y, 92, 26), 1032, panel);
+    createPictControl("XBOTTON", help.constData(), WS_TABSTOP,
+                      QRect(x, y, kPreviewSize.width(), 26), 1032, panel);
     panel->setMinimumHeight(y + 30);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         grid->addWidget(panel, 0, grid->columnCount(), grid->rowCount(), 1, Qt::AlignTop);
@@ -120,6 +128,9 @@ void PreviewFileDialog::start(const QString& directory) {
 }
 
 void PreviewFileDialog::selectionChanged(const QString& path) {
+    if (path == current_) {
+        return;
+    }
     current_ = path;
     const QFileInfo file(path);
     const QByteArray name = local(path);
