@@ -4,9 +4,9 @@
 #   smoke_test.sh <path of the tessella program> <folder for screenshots>
 # The program runs with its own HOME, registry and settings folder, so the
 # player's files are never read or written. Three runs:
-#   1. "/V" on a fresh settings folder: the picture selection opens at once,
-#      in the folder of the shipped pictures; the frame's bars, the menu bar
-#      toggle and the help window.
+#   1. "/V" on a fresh settings folder: the gallery browser opens at once
+#      with the thumbnails of the shipped pictures, and a double-click on one
+#      takes it; the frame's bars, the menu bar toggle and the help window.
 #   2. A shipped picture on the command line: cut it, drag a piece, and keep
 #      a screenshot of the game in progress (smoke_game.png).
 #   3. A tiny picture of four coloured quadrants: cut into 2 x 2 pieces, put
@@ -57,12 +57,41 @@ source "$here/smoke_lib.sh"
 source "$here/smoke_puzzle.sh"
 cd "$work/run"
 
-# Picks the picture in the open "New Game" selection by typing its name.
-choose_picture() {  # name as typed
+# The open gallery browser ("New Game"); its geometry in X, Y, WIDTH, HEIGHT.
+gallery_browser() {
   local dialog
   dialog=$(wait_window '^New Game$' 30) || true
-  [ -n "$dialog" ] || fail "the picture selection did not open"
-  xdotool windowfocus --sync "$dialog"
+  [ -n "$dialog" ] || fail "the gallery browser did not open"
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  echo "$dialog"
+}
+
+# Double-clicks the thumbnail in a cell of the gallery browser's grid (cells
+# of 120 x 112 pixels from (11, 43) of the dialog) with real mouse events.
+pick_in_gallery() {  # column row
+  local dialog
+  dialog=$(gallery_browser)
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/browser.png"
+  [ "$(colours "$work/browser.png" 480x224+11+43)" -ge 500 ] ||
+    fail "the gallery browser shows no thumbnails"
+  cp "$work/browser.png" "$out/smoke_gallery_browser.png"
+  xdotool mousemove --sync $((X + 11 + $1 * 120 + 60)) $((Y + 43 + $2 * 112 + 45))
+  xdotool click --repeat 2 --delay 60 1
+}
+
+# Opens the file dialog from the gallery browser ("Select Picture") and
+# picks a picture there by typing its name.
+choose_picture() {  # name as typed
+  local dialog before files
+  dialog=$(gallery_browser)
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  before=$(visible_windows)
+  xdotool mousemove --sync $((X + 579)) $((Y + 151)) click 1
+  files=$(new_window "$before" 20) || true
+  [ -n "$files" ] || fail "Select Picture opened no file dialog"
+  xdotool windowfocus --sync "$files"
   sleep 0.5
   xdotool type --delay 20 "$1"
   xdotool key --clearmodifiers Return
@@ -86,9 +115,9 @@ cut_picture() {
 
 # --- 1. "/V" on a fresh settings folder -------------------------------------
 start_program /V
-choose_picture CHELSEA.PPX  # a bare name: the selection must start among the shipped pictures
-wait_window ' - Tessella$' 30 >/dev/null ||
-  fail "CHELSEA.PPX was not found where the picture selection opened (Locations Data)"
+pick_in_gallery 1 0  # the second shipped picture in name order: CHELSEA
+wait_window '^CHELSEA - Tessella$' 30 >/dev/null ||
+  fail "a double-click on the second thumbnail did not start CHELSEA.PPX"
 grep -qi "^Data=$share/pictures" "$work/install/Quiet.Ini" ||
   fail "the first start did not point Locations Data at the shipped pictures"
 xdotool windowfocus --sync "$wid"

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "IniStore.h"
+#include "PIXPICK32.h"
 #include "SettingsKeys.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -20,6 +21,8 @@ constexpr const char* kSettingsName = "Quiet.Ini";
 constexpr const char* kSavedGamesFolder = "Saved Games";
 // The picture library's key for the folder of the shipped pictures.
 constexpr const char* kDataKey = "Data";
+// The gallery of the shipped pictures, beside them.
+constexpr const char* kShippedGallery = "TESSELLA.TMB";
 constexpr std::uint32_t kLocationBytes = 101;
 constexpr long kValueBytes = 256;
 constexpr std::uint32_t kPathBytes = 4096;
@@ -177,6 +180,18 @@ std::string PrepareSettings(const std::string& programDir) {
     return dir;
 }
 
+void RegisterShippedGallery(const std::string& dataDir) {
+    if (dataDir.empty() || GalleryThere() != 0) {
+        return;
+    }
+    const std::string gallery = dataDir + "pictures/" + kShippedGallery;
+    if (platform::fileExists(gallery)) {
+        AddGallery(gallery.c_str(), "");
+    }
+}
+
 void FirstStart() {
-    PrepareSettings(ProgramDirectory());
+    const std::string program = ProgramDirectory();
+    PrepareSettings(program);
+    RegisterShippedGallery(SharedDataDirectory(withSeparator(program)));
 }

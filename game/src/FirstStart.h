@@ -26,5 +26,10 @@ std::string UserDataDirectory();
 // ending in a separator.
 std::string PrepareSettings(const std::string& programDir);
 
-// PrepareSettings for the running program.
+// When no gallery is registered yet, registers the gallery of the shipped
+// pictures (dataDir as SharedDataDirectory gives it), so that a new player
+// chooses the first picture by its thumbnail.
+void RegisterShippedGallery(const std::string& dataDir);
+
+// PrepareSettings and RegisterShippedGallery for the running program.
 void FirstStart();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "GalleryFile.h"
+#include "PIXPICK32_export.h"
 
 namespace piclib {
 
@@ -14,7 +15,7 @@ namespace piclib {
 // cells fit in the width; scrolls by rows. Entries and thumbnails are read
 // when a cell is first drawn. Click or the arrow, Home, End and page keys
 // select; a double-click or Enter takes the selected picture.
-class GalleryGrid : public QAbstractScrollArea {
+class PIXPICK32_EXPORT GalleryGrid : public QAbstractScrollArea {
     Q_OBJECT
     Q_PROPERTY(int selected READ selected)
   public:
