@@ -116,8 +116,10 @@ cut_picture() {
 # --- 1. "/V" on a fresh settings folder -------------------------------------
 start_program /V
 pick_in_gallery 1 0  # the second shipped picture in name order: CHELSEA
-wait_window '^CHELSEA - Tessella$' 30 >/dev/null ||
-  fail "a double-click on the second thumbnail did not start CHELSEA.PPX"
+wait_gone '^New Game$' 30 || fail "a double-click on a thumbnail did not close the gallery browser"
+sleep 1
+grep -qi '^File0000=0001,' "$work/install/Gallery.ini" && grep -qi '^Dialog=big' "$work/install/Gallery.ini" ||
+  fail "the gallery did not remember the second picture: $(cat "$work/install/Gallery.ini")"
 grep -qi "^Data=$share/pictures" "$work/install/Quiet.Ini" ||
   fail "the first start did not point Locations Data at the shipped pictures"
 xdotool windowfocus --sync "$wid"

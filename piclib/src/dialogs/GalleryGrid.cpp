@@ -155,8 +155,11 @@ void GalleryGrid::paintCell(QPainter& p, int index, const QRect& cell) {
                             ? QRect(QPoint(r[0], r[1]), QPoint(r[2] - 1, r[3] - 1))
                             : QRect(0, cell.height() - 20, cell.width(), 18);
     p.setPen(titleColour_);
-    p.drawText(title.translated(cell.topLeft()), Qt::AlignCenter | Qt::TextSingleLine,
-               QString::fromUtf8(e.title(language_)));
+    // A title wider than its rectangle ends in an ellipsis rather than
+    // running into the neighbouring cells.
+    const QString text = p.fontMetrics().elidedText(QString::fromUtf8(e.title(language_)),
+                                                    Qt::ElideRight, title.width());
+    p.drawText(title.translated(cell.topLeft()), Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
 void GalleryGrid::paintEvent(QPaintEvent*) {
