@@ -11,18 +11,13 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "PiclibTestSupport.h"
+
 namespace controlstest {
 
 // The test process's application (shared with other tests that made one).
 inline QApplication& app() {
-    static int argc = 1;
-    static char name[] = "piclib_tests";
-    static char* argv[] = {name, nullptr};
-    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        return *existing;
-    }
-    static QApplication* created = new QApplication(argc, argv);
-    return *created;
+    return pictest::application();
 }
 
 // Shows window and waits until it is on the (offscreen) screen, so that

@@ -17,14 +17,6 @@
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "piclib_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 int pictureHandle(int width, int height) {
     const auto dib = pictest::solidDib(width, height, 0x336699);
     return IMGCreateFromDib(dib.data(), static_cast<std::uint32_t>(dib.size())) + 1;
@@ -79,7 +71,7 @@ class Listener : public QWidget {
 class Exports : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        application();
+        pictest::application();
         configDir() = pictest::useConfigDirectory(pictest::scratchFolder("config"));
         // The language letter is read once, on first use, from here.
         WritePrivateProfileStringA("Registration", "Language", "German",

@@ -21,14 +21,6 @@
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "piclib_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 // Runs inside once the next modal dialog is open.
 void whenOpen(std::function<void(QDialog*)> inside) {
     QTimer::singleShot(0, [inside] {
@@ -57,7 +49,7 @@ void doubleClick(QWidget* w, QPoint at) {
 class Browser : public ::testing::Test {
   protected:
     void SetUp() override {
-        application();
+        pictest::application();
         config_ = pictest::useConfigDirectory(pictest::scratchFolder("browser"));
         gallery_ = config_ + "SHOW.TMB";
         piclib::GalleryWriter w;

@@ -9,6 +9,18 @@
 #include "BKIT32.h"
 
 namespace pictest {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "piclib_tests";
+    static char* argv[] = {name, nullptr};
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return *existing;
+    }
+    static QApplication* created = new QApplication(argc, argv);
+    return *created;
+}
+
 namespace {
 
 // Run outside CTest, the tests still keep away from the user's key store.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
 #include <QImage>
 #include <cstdint>
@@ -21,6 +22,9 @@ QImage filled(int width, int height, QRgb colour);
 platform::PackedDib solidDib(int width, int height, std::uint32_t colour);
 // Pixel (x, y) from the top of a 24-bit bitmap, 0x00RRGGBB.
 std::uint32_t pixelAt(const platform::PackedDib& dib, int x, int y);
+
+// The tests' one application object, made on first use.
+QApplication& application();
 
 // A fresh empty folder under the test output folder.
 std::string scratchFolder(const std::string& name);
