@@ -8,6 +8,7 @@
 #include "CJigsawApp.h"
 #include "CJigsawView.h"
 #include "CommandIds.h"
+#include "PIXPICK32.h"
 #include "dialogs/CSavingDlg.h"
 #include "imagelib.h"
 #include "platform/MessageBox.h"
@@ -19,6 +20,7 @@
 #include "scores/EndOfGame.h"
 #include "view/PictureLoader.h"
 #include "view/ViewInteraction.h"
+#include "windows/AuxWindows.h"
 
 namespace {
 
@@ -321,6 +323,8 @@ bool CJigsawView::restoreGameFrom(const std::string& path) {
         app->pictureHeight = static_cast<unsigned>(picture.bitmap.height());
     }
     state_.pictureHasHelp = picture.hasHelp;
+    state_.artistHasHelp =
+        picture.hasHelp && AuthorHelpAvailable(game.header.picturePath.c_str()) != 0;
     pictureName_ = picture.title;
     progress->show(kRebuildLabel, SavedGameProgress::kRebuildEnd);
     adoptSavedGame(game, std::move(picture.bitmap), *progress);
@@ -442,6 +446,7 @@ void CJigsawView::runEndOfGame() {
     input.description = pictureName_;
     input.savedGamePath = currentFile_;
     EndOfGame::Hooks hooks = endOfGameHooks();
+    hooks.closeStatusWindow = [this] { windows_->closeStatus(); };
     hooks.playSound = [this](int event) { playSound(event); };
     hooks.clearPuzzle = [this] { clearPuzzle(); };
     // Clearing again empties the status panes and resets the zoom; the
