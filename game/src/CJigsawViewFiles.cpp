@@ -370,6 +370,10 @@ void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture,
     state_.zoomInLevel = 0;
     state_.zoomOutLevel = 0;
     session_.SetPicture(std::move(picture));  // clears the puzzle, resumes a pause
+    windows_->puzzleCleared();
+    if (const CJigsawApp* app = CJigsawApp::instance()) {
+        windows_->pictureChanged(app->imageSlot);
+    }
     std::unique_ptr<Puzzle> puzzle = puzzleFrom(game);
     progress.report(SavedGameProgress::kRebuildEnd / 4);
     platform::Surface& bitmap = session_.picture();

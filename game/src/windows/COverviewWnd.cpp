@@ -3,13 +3,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,13 +68,6 @@ class OverviewClient : public QWidget {
 
 namespace {
 
-QIcon zoomIcon(int bitmap, int greyed) {
-    QIcon icon;
-    icon.addPixmap(zoomMenuBitmap(bitmap), QIcon::Normal);
-    icon.addPixmap(zoomMenuBitmap(greyed), QIcon::Disabled);
-    return icon;
-}
-
 platform::Surface imageLibraryPicture(const WindowHost& host, int width, int height) {
     const int slot = host.imageSlot ? host.imageSlot() : -1;
     if (slot >= 0) {
@@ -112,14 +106,15 @@ COverviewWnd::COverviewWnd(WindowHost host, int closeMessage, QWidget* parent)
     setWindowTitle(QStringLiteral("Overview"));
     setAttribute(Qt::WA_DeleteOnClose);
     setProperty("helpContext", help::screenContext(help::kOverviewWindowHelp));
-    auto* menu = new QMenuBar(this);
+    // The menu: two items drawn from their bitmaps, greyed at the limits.
+    auto* menu = new QWidget(this);
     menu->setObjectName(QStringLiteral("menu%1").arg(kMenuResource));
-    zoomOut_ = menu->addAction(zoomIcon(kZoomOutBitmap, kZoomOutGreyed), QString());
-    zoomOut_->setObjectName(QStringLiteral("cmd%1").arg(kZoomOut));
-    zoomOut_->setToolTip(QStringLiteral("Zoom out"));
-    zoomIn_ = menu->addAction(zoomIcon(kZoomInBitmap, kZoomInGreyed), QString());
-    zoomIn_->setObjectName(QStringLiteral("cmd%1").arg(kZoomIn));
-    zoomIn_->setToolTip(QStringLiteral("Zoom in"));
+    auto* items = new QHBoxLayout(menu);
+    items->setContentsMargins(1, 1, 1, 1);
+    items->setSpacing(0);
+    zoomOut_ = addZoomItem(items, kZoomOut, kZoomOutBitmap, kZoomOutGreyed);
+    zoomIn_ = addZoomItem(items, kZoomIn, kZoomInBitmap, kZoomInGreyed);
+    items->addStretch();
     connect(zoomOut_, &QAction::triggered, this, &COverviewWnd::zoomOut);
     connect(zoomIn_, &QAction::triggered, this, &COverviewWnd::zoomIn);
     auto* layout = new QVBoxLayout(this);
@@ -136,6 +131,21 @@ COverviewWnd::~COverviewWnd() {
     for (QRubberBand* outline : outlines_) {
         delete outline;
     }
+}
+
+QAction* COverviewWnd::addZoomItem(QHBoxLayout* items, int id, int bitmap, int greyed) {
+    QIcon icon;
+    icon.addPixmap(zoomMenuBitmap(bitmap), QIcon::Normal);
+    icon.addPixmap(zoomMenuBitmap(greyed), QIcon::Disabled);
+    auto* action = new QAction(icon, QString(), this);
+    action->setObjectName(QStringLiteral("cmd%1").arg(id));
+    action->setToolTip(id == kZoomOut ? QStringLiteral("Zoom out") : QStringLiteral("Zoom in"));
+    auto* item = new QToolButton(items->parentWidget());
+    item->setDefaultAction(action);
+    item->setAutoRaise(true);
+    item->setIconSize(zoomMenuBitmap(bitmap).size());
+    items->addWidget(item);
+    return action;
 }
 
 QWidget* COverviewWnd::client() const {

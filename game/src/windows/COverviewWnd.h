@@ -12,6 +12,7 @@
 #include "windows/WindowHost.h"
 
 class QAction;
+class QHBoxLayout;
 class QRubberBand;
 class QTimer;
 
@@ -79,6 +80,7 @@ class COverviewWnd : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    QAction* addZoomItem(QHBoxLayout* items, int id, int bitmap, int greyed);
     bool build();
     void rebuild(int level);
     void updateZoomItems();
