@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QTest>
 
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include "TestSupport.h"
 #include "ViewTestSupport.h"
 #include "controls/CFramedDialog.h"
+#include "imagelib.h"
 #include "platform/MessageBox.h"
 #include "scores/CResultDlg.h"
 #include "sprites/SpriteStore.h"
@@ -254,4 +257,27 @@ TEST_F(AuxWindowsTest, TheEndOfTheGameClosesStatusAndOverview) {
     EXPECT_EQ(view_->session().store(), nullptr);
     EXPECT_FALSE(aux().overviewShown());
     EXPECT_FALSE(aux().statusShown());
+}
+
+TEST(CViewOrig, ShowsThePictureAtHalfSizeAndTellsItsOwnerWhenItCloses) {
+    testApp();
+    QImage image(160, 100, QImage::Format_RGB32);
+    image.fill(QColor(200, 40, 10));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    const int slot = IMGReadFromMemory(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                                       static_cast<std::uint32_t>(png.size()));
+    ASSERT_GE(slot, 0);
+    std::vector<int> closed;
+    auto* original = new windows::CViewOrig(
+        slot, 40040, [&closed](int message) { closed.push_back(message); }, nullptr);
+    EXPECT_EQ(original->size(), QSize(80, 50));
+    EXPECT_EQ(IMGGetDisplayOption(slot), windows::CViewOrig::kDisplayOption);
+    EXPECT_EQ(original->grab().toImage().pixel(40, 25), qRgb(200, 40, 10));
+    original->close();  // deletes itself
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(closed, std::vector<int>{40040});
+    IMGFree(slot);
 }

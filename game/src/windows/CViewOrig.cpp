@@ -33,8 +33,12 @@ void CViewOrig::closeEvent(QCloseEvent* event) {
 }
 
 // The caption lies outside the client area here, so the client area is the
-// half-size picture itself.
+// half-size picture itself. Another picture resizes the window to it.
 void CViewOrig::setSlot(int slot) {
+    if (slot == slot_) {
+        update();  // the same picture keeps the size the player gave the window
+        return;
+    }
     slot_ = slot;
     int left = 0;
     int top = 0;
