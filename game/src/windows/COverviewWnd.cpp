@@ -15,13 +15,13 @@
 
 #include <algorithm>
 
-#include "HelpContext.h"
-#include "IniStore.h"
-#include "PackedValues.h"
-#include "SettingsKeys.h"
 #include "controls/CFramedDialog.h"
+#include "help/HelpContext.h"
 #include "imagelib.h"
 #include "platform/MessageBox.h"
+#include "settings/IniStore.h"
+#include "settings/PackedValues.h"
+#include "settings/SettingsKeys.h"
 #include "sprites/SpriteStore.h"
 #include "windows/OpeningAnimation.h"
 #include "windows/ZoomMenuBitmaps.h"

@@ -2,8 +2,8 @@
 
 #include <QKeyEvent>
 
-#include "HelpContext.h"
 #include "PictControls.h"
+#include "help/HelpContext.h"
 #include "platform/MessageBox.h"
 
 namespace windows {

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "HelpContext.h"
 #include "controls/CFramedDialog.h"
+#include "help/HelpContext.h"
 #include "imagelib.h"
 #include "platform/Surface.h"
 
