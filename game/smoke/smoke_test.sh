@@ -155,10 +155,14 @@ cp "$work/dragged.png" "$out/smoke_game.png"
 
 # The three windows: Original (F3), Overview (Ctrl+F3) and Status (F4).
 open_window() {  # key, window name regex, what it is
-  xdotool windowfocus --sync "$wid"
-  sleep 0.3
-  xdotool key --clearmodifiers "$1"
-  wait_window "$2" 10 >/dev/null || fail "$1 opened no $3"
+  local try
+  for try in 1 2 3; do
+    xdotool windowfocus --sync "$wid"
+    sleep 0.5
+    xdotool key --clearmodifiers "$1"
+    wait_window "$2" 5 >/dev/null && return 0
+  done
+  fail "$1 opened no $3"
 }
 open_window F3 '^Original$' "original picture"
 open_window ctrl+F3 '^Overview$' "overview"

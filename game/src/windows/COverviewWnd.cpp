@@ -105,6 +105,8 @@ COverviewWnd::COverviewWnd(WindowHost host, int closeMessage, QWidget* parent)
     setObjectName(QStringLiteral("overview"));
     setWindowTitle(QStringLiteral("Overview"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Opening it leaves the keyboard with the game window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setProperty("helpContext", help::screenContext(help::kOverviewWindowHelp));
     // The menu: two items drawn from their bitmaps, greyed at the limits.
     auto* menu = new QWidget(this);

@@ -33,6 +33,7 @@ constexpr Row kRows[] = {{CStatusDlg::kTime, "Time:"},
 CStatusDlg::CStatusDlg(std::function<void(int)> post, QWidget* parent)
     : dialogs::CGameDialog(kResourceId, QStringLiteral("Status"), parent), post_(std::move(post)) {
     setModal(false);
+    setAttribute(Qt::WA_ShowWithoutActivating);  // the game window keeps the keyboard
     setProperty("helpContext", help::screenContext(help::kStatusWindowHelp));
     int y = kMargin;
     for (const Row& row : kRows) {

@@ -21,6 +21,8 @@ CViewOrig::CViewOrig(int slot, int closeMessage, std::function<void(int)> onClos
     setObjectName(QStringLiteral("original"));
     setWindowTitle(QStringLiteral("Original"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Opening it leaves the keyboard with the game window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setProperty("helpContext", help::screenContext(help::kOriginalWindowHelp));
     setSlot(slot);
 }
