@@ -17,14 +17,14 @@
 #include <memory>
 #include <string>
 
-#include "CJigsawApp.h"
-#include "CJigsawDoc.h"
-#include "CJigsawView.h"
-#include "CMainFrame.h"
-#include "IniStore.h"
 #include "PIXPICK32.h"
-#include "SettingsKeys.h"
+#include "app/CJigsawApp.h"
+#include "app/CJigsawDoc.h"
+#include "app/CMainFrame.h"
+#include "settings/IniStore.h"
+#include "settings/SettingsKeys.h"
 #include "sprites/SpriteStore.h"
+#include "view/CJigsawView.h"
 
 namespace {
 
