@@ -90,7 +90,8 @@ class SpanRegion {
     void offset(int dx, int dy);
     bool contains(int x, int y) const;
     // Adds b's runs after this region's, in b's order, without sorting or
-    // merging; the bounds grow to cover them.
+    // merging; the bounds are recomputed (top from the first run, bottom from
+    // the last).
     void append(const SpanRegion& b);
     // Releases the run block; freeing during an operation on the region shows
     // "Bitmap Locking Error". The region is unallocated afterwards.
@@ -128,13 +129,17 @@ class SpanRegion {
     // Records after the runs: the terminating run and 24 bytes of no meaning.
     static constexpr int kTailRecords = 4;
 
+    // Whether finishing a block drops a last run on row 0, as every built,
+    // combined or appended region does; a rectangle keeps its one run.
+    enum class Tail { kDropRowZero, kKeep };
+
     // Takes ownership of a block holding count runs plus room for the tail.
-    SpanRegion(Run* block, int count);
+    SpanRegion(Run* block, int count, Tail tail = Tail::kDropRowZero);
     // A zero-filled block for runs records and the tail; null when memory is
     // short.
     static Run* allocate(std::size_t runs);
     bool usable() const;
-    void finish();
+    void finish(Tail tail = Tail::kDropRowZero);
     void computeBounds();
     void classify();
     // One-row, sorted, non-overlapping runs: the form the algebra works on.
