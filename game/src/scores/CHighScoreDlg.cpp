@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "CJigsawApp.h"
-#include "HelpContext.h"
+#include "app/CJigsawApp.h"
+#include "help/HelpContext.h"
 #include "controls/NamesList.h"
 #include "platform/MessageBox.h"
 #include "scores/ScoreDialogLook.h"

@@ -91,7 +91,9 @@ class SpanRegion {
     bool contains(int x, int y) const;
     // Adds b's runs after this region's, in b's order, without sorting or
     // merging; the bounds are recomputed (top from the first run, bottom from
-    // the last).
+    // the last, a last run on row 0 dropped). Costs time in b's runs only (the
+    // block grows geometrically), so a collection built piece by piece is
+    // linear in its runs.
     void append(const SpanRegion& b);
     // Releases the run block; freeing during an operation on the region shows
     // "Bitmap Locking Error". The region is unallocated afterwards.
@@ -130,7 +132,7 @@ class SpanRegion {
     static constexpr int kTailRecords = 4;
 
     // Whether finishing a block drops a last run on row 0, as every built,
-    // combined or appended region does; a rectangle keeps its one run.
+    // combined or appended region does; a rectangle or a copy keeps its runs.
     enum class Tail { kDropRowZero, kKeep };
 
     // Takes ownership of a block holding count runs plus room for the tail.
@@ -140,6 +142,10 @@ class SpanRegion {
     static Run* allocate(std::size_t runs);
     bool usable() const;
     void finish(Tail tail = Tail::kDropRowZero);
+    void writeTail();
+    // Takes in the bounds of runs b appended: left and right widen, bottom
+    // becomes b's; an empty region takes b's bounds.
+    void growBounds(const RegionBounds& b, bool empty);
     void computeBounds();
     void classify();
     // One-row, sorted, non-overlapping runs: the form the algebra works on.
@@ -149,6 +155,8 @@ class SpanRegion {
 
     Run* runs_ = nullptr;
     std::int32_t count_ = 0;
+    // Runs the block has room for before its tail; at least count_.
+    std::size_t capacity_ = 0;
     RegionBounds bounds_{};
     mutable std::int16_t busy_ = 0;
     // True while the runs are one row high, ordered and non-overlapping, so
