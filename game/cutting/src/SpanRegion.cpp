@@ -280,7 +280,7 @@ bool SpanRegion::contains(int x, int y) const {
     return r.top == y && x <= r.right;
 }
 
-void SpanRegion::append(const SpanRegion& b) {
+void SpanRegion::append(const SpanRegion& b, Tail tail) {
     if (!usable() || !b.usable()) {
         return;
     }
@@ -311,7 +311,7 @@ void SpanRegion::append(const SpanRegion& b) {
     simple_ = simple_ && bSimple && ordered;
     growBounds(bBounds, count_ == 0);
     count_ = static_cast<std::int32_t>(total);
-    if (runs_[count_ - 1].bottom == 0) {
+    if (tail == Tail::kDropRowZero && runs_[count_ - 1].bottom == 0) {
         // A last run on row 0 is dropped, as after every build; rare enough
         // to recompute the bounds in full.
         --count_;

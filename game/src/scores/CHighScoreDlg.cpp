@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "app/CJigsawApp.h"
-#include "help/HelpContext.h"
 #include "controls/NamesList.h"
+#include "help/HelpContext.h"
 #include "platform/MessageBox.h"
 #include "scores/ScoreDialogLook.h"
 

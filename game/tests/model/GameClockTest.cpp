@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "model/GameClock.h"
 #include "model/GameTimer.h"
 #include "model/ScoreKeeper.h"
 #include "view/PauseDisplay.h"
-#include "TestSupport.h"
 
 #include <QFontMetrics>
 

@@ -61,6 +61,10 @@ struct MaskBits {
 class SpanRegion {
   public:
     enum Mode { kUnion = 2, kDifference = 4, kCopy = 5 };
+    // Whether finishing a block drops a last run on row 0, as every built,
+    // combined or appended region does; a rectangle, a copy or a collection
+    // read back from a file keeps its runs.
+    enum class Tail { kDropRowZero, kKeep };
 
     SpanRegion() = default;
     SpanRegion(SpanRegion&& other) noexcept;
@@ -94,7 +98,7 @@ class SpanRegion {
     // the last, a last run on row 0 dropped). Costs time in b's runs only (the
     // block grows geometrically), so a collection built piece by piece is
     // linear in its runs.
-    void append(const SpanRegion& b);
+    void append(const SpanRegion& b, Tail tail = Tail::kDropRowZero);
     // Releases the run block; freeing during an operation on the region shows
     // "Bitmap Locking Error". The region is unallocated afterwards.
     void free();
@@ -130,10 +134,6 @@ class SpanRegion {
     };
     // Records after the runs: the terminating run and 24 bytes of no meaning.
     static constexpr int kTailRecords = 4;
-
-    // Whether finishing a block drops a last run on row 0, as every built,
-    // combined or appended region does; a rectangle or a copy keeps its runs.
-    enum class Tail { kDropRowZero, kKeep };
 
     // Takes ownership of a block holding count runs plus room for the tail.
     SpanRegion(Run* block, int count, Tail tail = Tail::kDropRowZero);
