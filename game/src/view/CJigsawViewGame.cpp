@@ -23,12 +23,15 @@
 #include "view/PictureLoader.h"
 #include "view/ViewInteraction.h"
 #include "view/ViewProgress.h"
+#include "windows/AuxWindows.h"
 
 // New game, loading a picture and cutting it: the start of every puzzle.
 
 namespace {
 
 constexpr int kMenuBarPopups = 6;  // Game, Play, View, Options, Information, Help
+// Longest stretch of a cut without letting window events through (ms).
+constexpr int kCutEventsMs = 15;
 
 // The room the table has on the screen once the main window's frame, caption
 // and tool bar are taken off; the zoom-out limit is measured against it.
@@ -168,6 +171,7 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
         MessageBoxA(this, "Internal Error on allocating a Bitmap", CJigsawApp::kTitle, MB_OK);
     }
     state_.pictureHasHelp = result.hasHelp;
+    state_.artistHasHelp = result.hasHelp && AuthorHelpAvailable(request.path.c_str()) != 0;
     pictureName_ = result.title;
     savedPath_.clear();
     currentFile_.clear();
@@ -191,9 +195,7 @@ void CJigsawView::clearPuzzle() {
     state_.zoomInLevel = 0;
     state_.zoomOutLevel = 0;
     state_.maxZoomOutLevel = 0;
-    state_.statusShown = false;
-    state_.overviewShown = false;
-    state_.originalShown = false;
+    windows_->puzzleCleared();
     if (CJigsawApp* app = CJigsawApp::instance()) {
         app->SetStatusPaneText(1, QString());
         app->SetStatusPaneText(2, QString());
@@ -287,9 +289,11 @@ void CJigsawView::startGame(unsigned seed) {
     const PuzzleBuilder::Request request = cutRequest(seed);
     sounds_.PlayLooped(1123);
     PuzzleBuilder::Hooks hooks;
-    hooks.piece = [this](int pieces) {
-        viewport()->update();
-        ViewProgress::letEventsThrough();
+    // Each piece is shown through its own rectangle; the window system gets
+    // its turn at most every kCutEventsMs.
+    hooks.piece = [this, &progress](int pieces, const platform::Rect& shown) {
+        viewport()->update(shown.left, shown.top, shown.width(), shown.height());
+        progress.letEventsThroughEvery(kCutEventsMs);
         showCutCursor(pieces);
     };
     hooks.progress = [&progress](int percent) { progress.report(percent); };
@@ -305,6 +309,8 @@ void CJigsawView::startGame(unsigned seed) {
         window_.fill(window_.bounds(), platform::pixelFromColorRef(background_));
     }
     Puzzle& puzzle = session_.Cut(request, hooks, &window_);
+    // What arrived since the last piece is refused while the cut still holds.
+    ViewProgress::letEventsThrough();
     interaction_->ResetDrops(puzzle.pieceCount);
     sounds_.Stop();
     if (app) {
