@@ -11,6 +11,7 @@
 #include "CommandIds.h"
 #include "CommandLine.h"
 #include "FirstStart.h"
+#include "GuardedApplication.h"
 #include "IniStore.h"
 #include "PIXPICK32.h"
 #include "controls/ControlClasses.h"
@@ -27,7 +28,7 @@ constexpr int kStartPieceSize = 60;
 CJigsawApp::CJigsawApp(int& argc, char** argv)
     : hooks_(EventHooks::forSystem([this] { return pictureFile; })) {
     if (QApplication::instance() == nullptr) {
-        ownedApp_ = std::make_unique<QApplication>(argc, argv);
+        ownedApp_ = std::make_unique<GuardedApplication>(argc, argv);
     }
     QApplication::setApplicationName(QString::fromUtf8(kTitle));
     QApplication::setApplicationVersion(CAboutDlg::version());

@@ -2,9 +2,15 @@
 
 #include <cstddef>
 
+#include "platform/Paths.h"
+
 namespace platform {
 
 bool loadWave(const std::string& path, WaveData& out) {
+    // A pipe or device named as a sound would block or never end.
+    if (!fileExists(path)) {
+        return false;
+    }
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     if (file == nullptr) {
         return false;
