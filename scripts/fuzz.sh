@@ -16,7 +16,9 @@ bash scripts/setup.sh
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTESSELLA_FUZZ=ON -DTESSELLA_TESTS=OFF -DTESSELLA_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)"
+all=()
+for f in fuzz/targets/*.cpp; do all+=("$(basename "$f" .cpp)"); done
+cmake --build "$build" -j"$(nproc)" --target "${all[@]/#/fuzz_}" fuzz_seeds
 
 work=$(realpath "$build")/fuzz
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
@@ -37,8 +39,7 @@ shift || true
 if [ $# -gt 0 ]; then
   targets=("$@")
 else
-  targets=()
-  for f in fuzz/targets/*.cpp; do targets+=("$(basename "$f" .cpp)"); done
+  targets=("${all[@]}")
 fi
 
 rm -rf "$work/seeds"

@@ -340,6 +340,24 @@ TEST_F(SavedGameTest, PipesAreRefusedWithoutOpening) {
 }
 
 #if !defined(__SANITIZE_ADDRESS__)
+namespace {
+
+// Loads the saved game and the picture with 12 MiB of address space beyond
+// what the process holds; true when both are refused, the game with a
+// message.
+bool refusedWithin12MiB(const std::string& game, const std::string& picture) {
+    long held = 0;
+    std::ifstream("/proc/self/statm") >> held;
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(held) * 4096 + (12u << 20);
+    setrlimit(RLIMIT_AS, &limit);
+    const auto loaded = SavedGameIo::load(game, kScreen, kScreen);
+    return !loaded.ok() && loaded.message.find("not enough memory") != std::string::npos &&
+           GetImageHandle(picture.c_str()) == 0;
+}
+
+}  // namespace
+
 // With little address space left (as on a loaded machine), a hostile saved
 // game of a million rim runs and a picture of 8000 x 8000 pixels in a tiny
 // file are refused with a message, and the process goes on.
@@ -377,18 +395,7 @@ TEST_F(SavedGameTest, HostileFilesUnderAMemoryLimitAreRefused) {
     ASSERT_TRUE(p.open(QIODevice::WriteOnly));
     p.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
     p.close();
-    EXPECT_EXIT(
-        {
-            long held = 0;
-            std::ifstream("/proc/self/statm") >> held;
-            const rlim_t limit = static_cast<rlim_t>(held) * 4096 + (12u << 20);
-            const rlimit rl{limit, limit};
-            setrlimit(RLIMIT_AS, &rl);
-            const auto loaded = SavedGameIo::load(game, kScreen, kScreen);
-            const bool gameRefused =
-                !loaded.ok() && loaded.message.find("not enough memory") != std::string::npos;
-            std::exit(gameRefused && GetImageHandle(picture.c_str()) == 0 ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::exit(refusedWithin12MiB(game, picture) ? 0 : 1), ::testing::ExitedWithCode(0),
+                "");
 }
 #endif

@@ -187,19 +187,20 @@ int IMGGetLoadingPriority(void) {
 }
 
 platform::Surface* IMGCreateBitmap(int slot, int width, int height) {
-    return platform::withoutThrowing(static_cast<platform::Surface*>(nullptr), [&] {
-        imagelib::Slot* s = slotTable().find(slot);
-        if (s == nullptr) {
-            return nullptr;
-        }
-        imagelib::Progress progress(0, 100);
-        const auto dib =
-            imagelib::Resampler(loadingPriority).resample(s->dib, width, height, progress);
-        if (dib.isNull()) {
-            return nullptr;
-        }
-        return new platform::Surface(imagelib::DibPainter(dib).toSurface());
-    });
+    return platform::withoutThrowing(
+        static_cast<platform::Surface*>(nullptr), [&]() -> platform::Surface* {
+            imagelib::Slot* s = slotTable().find(slot);
+            if (s == nullptr) {
+                return nullptr;
+            }
+            imagelib::Progress progress(0, 100);
+            const auto dib =
+                imagelib::Resampler(loadingPriority).resample(s->dib, width, height, progress);
+            if (dib.isNull()) {
+                return nullptr;
+            }
+            return new platform::Surface(imagelib::DibPainter(dib).toSurface());
+        });
 }
 
 void IMGFreeBitmap(platform::Surface* bitmap) {

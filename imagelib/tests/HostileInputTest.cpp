@@ -119,25 +119,33 @@ TEST(HostileInput, PipesAreRefusedWithoutOpening) {
 }
 
 #if !defined(__SANITIZE_ADDRESS__)
-// Under a limit on address space: resampling needs memory for its source and
-// result only (a 16 x 4096 picture made 4096 x 512 once needed an
-// intermediate of 48 MiB), and a result too large for the memory left is
-// refused instead of ending the process.
+namespace {
+
+// Leaves the process extra bytes of address space beyond what it holds.
+void limitAddressSpace(rlim_t extra) {
+    long held = 0;
+    std::ifstream("/proc/self/statm") >> held;
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(held) * 4096 + extra;
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+// A 16 x 4096 picture made 4096 x 512 (an intermediate of the whole target
+// width by the source height once needed 48 MiB), then made too large for
+// the memory left.
+bool resampledWithin48MiB() {
+    const auto source = platform::PackedDib::create(16, 4096, 24);
+    const int slot = IMGCreateFromDib(source.data(), static_cast<std::uint32_t>(source.size()));
+    limitAddressSpace(48u << 20);
+    return slot >= 0 && IMGResample(slot, 4096, 512) == 1 && IMGResample(slot, 32767, 2047) == 0;
+}
+
+}  // namespace
+
+// Under a limit on address space, resampling needs memory for its source and
+// result only, and a result too large for the memory left is refused instead
+// of ending the process.
 TEST(HostileInputDeathTest, ResamplingStaysWithinTheMemoryOfItsPictures) {
-    EXPECT_EXIT(
-        {
-            const auto source = platform::PackedDib::create(16, 4096, 24);
-            const int slot =
-                IMGCreateFromDib(source.data(), static_cast<std::uint32_t>(source.size()));
-            long held = 0;
-            std::ifstream("/proc/self/statm") >> held;
-            const rlim_t limit = static_cast<rlim_t>(held) * 4096 + (48u << 20);
-            const rlimit rl{limit, limit};
-            setrlimit(RLIMIT_AS, &rl);
-            const bool ok = slot >= 0 && IMGResample(slot, 4096, 512) == 1 &&
-                            IMGResample(slot, 32767, 2047) == 0;
-            std::exit(ok ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::exit(resampledWithin48MiB() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 #endif

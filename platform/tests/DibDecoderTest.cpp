@@ -154,7 +154,7 @@ Bytes rle4Bitmap(const Bytes& coded) {
 }
 
 TEST(DibDecoder, Rle4ExpandsRunsAbsoluteRunsAndDeltas) {
-    const Bytes file = rle4Bitmap({5, 0x12, 0, 0, 0, 3, 0xAB, 0xC0, 0, 2, 1, 1, 2, 0x77, 0, 1});
+    const Bytes file = rle4Bitmap({5, 0x12, 0, 0, 0, 3, 0xAB, 0xC0, 0, 2, 0, 1, 2, 0x77, 0, 1});
     std::string error;
     const platform::PackedDib dib = platform::decodeDib(file, &error);
     ASSERT_FALSE(dib.isNull()) << error;
