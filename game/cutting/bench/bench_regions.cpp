@@ -102,6 +102,23 @@ void BM_ContainsOnThousandRuns(benchmark::State& state) {
 }
 BENCHMARK(BM_ContainsOnThousandRuns);
 
+// The rims of n pieces gathered into one collection, piece by piece as the
+// cut does: the time per piece stays flat as n grows.
+void BM_AppendRimsOfPieces(benchmark::State& state) {
+    const SpanRegion rim = SpanRegion::fromMask(piece().mask(0, 0)).lowerRightRim();
+    const auto pieces = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        SpanRegion all = SpanRegion::fromRect(0, 0, -1, -1);
+        for (int i = 0; i < pieces; ++i) {
+            all.append(rim);
+        }
+        benchmark::DoNotOptimize(all.count());
+    }
+    state.counters["runs"] = static_cast<double>(rim.count()) * pieces;
+    state.SetItemsProcessed(state.iterations() * pieces);
+}
+BENCHMARK(BM_AppendRimsOfPieces)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

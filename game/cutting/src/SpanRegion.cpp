@@ -51,6 +51,11 @@ bool before(const Run& a, const Run& b) {
     return a.top < b.top || (a.top == b.top && a.left < b.left);
 }
 
+// r lies on a later row than p, or right of p on the same row without touching.
+bool after(const Run& p, const Run& r) {
+    return r.top > p.top || (r.top == p.top && r.left > p.right);
+}
+
 }  // namespace
 
 Run* SpanRegion::allocate(std::size_t runs) {
@@ -62,9 +67,14 @@ SpanRegion::SpanRegion(Run* block, int count) : runs_(block), count_(count) {
 }
 
 SpanRegion::SpanRegion(SpanRegion&& other) noexcept
-    : runs_(other.runs_), count_(other.count_), bounds_(other.bounds_), simple_(other.simple_) {
+    : runs_(other.runs_),
+      count_(other.count_),
+      capacity_(other.capacity_),
+      bounds_(other.bounds_),
+      simple_(other.simple_) {
     other.runs_ = nullptr;
     other.count_ = 0;
+    other.capacity_ = 0;
 }
 
 SpanRegion& SpanRegion::operator=(SpanRegion&& other) noexcept {
@@ -72,10 +82,12 @@ SpanRegion& SpanRegion::operator=(SpanRegion&& other) noexcept {
         std::free(runs_);
         runs_ = other.runs_;
         count_ = other.count_;
+        capacity_ = other.capacity_;
         bounds_ = other.bounds_;
         simple_ = other.simple_;
         other.runs_ = nullptr;
         other.count_ = 0;
+        other.capacity_ = 0;
     }
     return *this;
 }
@@ -122,15 +134,30 @@ SpanRegion SpanRegion::fromMask(const MaskBits& mask) {
 // Writes the terminating run and the zeroed tail, shrinks the block to its
 // final size and brings bounds and classification up to date.
 void SpanRegion::finish() {
-    runs_[count_] = Run{kBeyond, kBeyond, kBeyond, kBeyond};
-    std::fill(runs_ + count_ + 1, runs_ + count_ + kTailRecords, Run{});
-    auto* shrunk = static_cast<Run*>(
-        std::realloc(runs_, sizeof(Run) * (static_cast<std::size_t>(count_) + kTailRecords)));
+    writeTail();
+    capacity_ = static_cast<std::size_t>(count_);
+    auto* shrunk = static_cast<Run*>(std::realloc(runs_, sizeof(Run) * (capacity_ + kTailRecords)));
     if (shrunk != nullptr) {
         runs_ = shrunk;
     }
     computeBounds();
     classify();
+}
+
+void SpanRegion::writeTail() {
+    runs_[count_] = Run{kBeyond, kBeyond, kBeyond, kBeyond};
+    std::fill(runs_ + count_ + 1, runs_ + count_ + kTailRecords, Run{});
+}
+
+void SpanRegion::growBounds(const RegionBounds& b, bool empty) {
+    if (empty) {
+        bounds_ = b;
+        return;
+    }
+    bounds_.left = std::min(bounds_.left, b.left);
+    bounds_.right = std::max(bounds_.right, b.right);
+    bounds_.top = std::min(bounds_.top, b.top);
+    bounds_.bottom = std::max(bounds_.bottom, b.bottom);
 }
 
 void SpanRegion::computeBounds() {
@@ -253,17 +280,33 @@ void SpanRegion::append(const SpanRegion& b) {
         return;
     }
     Busy busy(*this);
-    const std::vector<Run> added(b.runs_, b.runs_ + b.count_);
-    const std::size_t total = static_cast<std::size_t>(count_) + added.size();
-    auto* grown = static_cast<Run*>(std::realloc(runs_, sizeof(Run) * (total + kTailRecords)));
-    if (grown == nullptr) {
-        regionMessage(kNoMemory);
+    const int added = b.count_;
+    if (added == 0) {
         return;
     }
-    runs_ = grown;
-    std::copy(added.begin(), added.end(), runs_ + count_);
+    // b may be this region: its first runs stay in place while the block grows.
+    const bool bSimple = b.simple_;
+    const RegionBounds bBounds = b.bounds_;
+    const Run firstAdded = b.runs_[0];
+    const std::size_t total = static_cast<std::size_t>(count_) + static_cast<std::size_t>(added);
+    if (total > capacity_) {
+        // Geometric growth keeps a collection built piece by piece linear.
+        const std::size_t room = std::max(total, capacity_ + capacity_ / 2);
+        auto* grown = static_cast<Run*>(std::realloc(runs_, sizeof(Run) * (room + kTailRecords)));
+        if (grown == nullptr) {
+            regionMessage(kNoMemory);
+            return;
+        }
+        runs_ = grown;
+        capacity_ = room;
+    }
+    const Run* from = &b == this ? runs_ : b.runs_;
+    std::copy(from, from + added, runs_ + count_);
+    const bool ordered = count_ == 0 || after(runs_[count_ - 1], firstAdded);
+    simple_ = simple_ && bSimple && ordered;
+    growBounds(bBounds, count_ == 0);
     count_ = static_cast<std::int32_t>(total);
-    finish();
+    writeTail();
 }
 
 void SpanRegion::free() {
@@ -273,6 +316,7 @@ void SpanRegion::free() {
     std::free(runs_);
     runs_ = nullptr;
     count_ = 0;
+    capacity_ = 0;
     bounds_ = RegionBounds{};
     simple_ = true;
 }

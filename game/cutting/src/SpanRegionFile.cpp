@@ -118,6 +118,7 @@ bool SpanRegion::read(ByteReader& in) {
     std::free(runs_);
     runs_ = block;
     count_ = count;
+    capacity_ = static_cast<std::size_t>(count);
     bounds_ = b;
     classify();
     return true;

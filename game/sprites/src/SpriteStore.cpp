@@ -116,9 +116,9 @@ void SpriteStore::join(Sprite* kept, Sprite* absorbed) {
     kept->y = u.top;
     kept->width = u.width();
     kept->height = u.height();
-    for (const CellRef& c : absorbed->cells) {
-        kept->cells.insert(kept->cells.begin(), c);
-    }
+    // The absorbed cells go in front, last first, as if inserted one at a
+    // time at the front, in one move of the kept cells.
+    kept->cells.insert(kept->cells.begin(), absorbed->cells.rbegin(), absorbed->cells.rend());
     if (wasLocked) {
         kept->locked = 1;
         kept->paintBevel();

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "cutting/ByteWriter.h"
 #include "cutting/PieceCutter.h"
 #include "sprites/SpriteStore.h"
 
@@ -63,4 +64,53 @@ TEST(SpriteCut, JoiningAllPiecesInPlaceCoversThePicture) {
     }
     EXPECT_FALSE(all->holds(-1, 5));
     EXPECT_FALSE(all->holds(5, picture.height()));
+}
+
+namespace {
+
+// FNV-1a over the saved form of a region.
+std::uint64_t savedFormHash(const cutting::SpanRegion& region) {
+    cutting::ByteWriter out;
+    region.write(out);
+    std::uint64_t h = 1469598103934665603ULL;
+    for (std::uint8_t b : out.bytes()) {
+        h = (h ^ b) * 1099511628211ULL;
+    }
+    return h;
+}
+
+}  // namespace
+
+// The rim collections of a cut, gathered piece by piece as the game does, keep
+// their saved form byte for byte (sums taken from the quadratic collector this
+// one replaced).
+TEST(SpriteCut, RimCollectionsKeepTheirSavedForm) {
+    struct Case {
+        unsigned seed;
+        std::uint64_t lowerRight;
+        std::uint64_t upperLeft;
+    };
+    const Case cases[] = {{7, 5203996948372110246ULL, 6220868992629605708ULL},
+                          {1234, 17772600161394841420ULL, 1225709110316603641ULL},
+                          {99991, 12913575561325765794ULL, 14793687230359898621ULL}};
+    for (const Case& c : cases) {
+        std::srand(c.seed);
+        const cutting::PieceCutter cutter(19, 17, 9, 7);
+        platform::Surface picture(9 * 19, 7 * 17);
+        SpriteStore store(9 * 7, 64, 64);
+        cutting::SpanRegion lowerRight;
+        cutting::SpanRegion upperLeft;
+        for (int r = 0; r < 7; ++r) {
+            for (int col = 0; col < 9; ++col) {
+                store.add(pieceOf(cutter, &picture, col, r));
+                store.collectRims(lowerRight, true, store.at(store.count() - 1));
+                store.collectRims(upperLeft, false, store.at(store.count() - 1));
+            }
+        }
+        cutting::SpanRegion all;
+        store.collectRims(all, true);
+        EXPECT_EQ(savedFormHash(all), savedFormHash(lowerRight));
+        EXPECT_EQ(savedFormHash(lowerRight), c.lowerRight) << c.seed;
+        EXPECT_EQ(savedFormHash(upperLeft), c.upperLeft) << c.seed;
+    }
 }

@@ -90,7 +90,9 @@ class SpanRegion {
     void offset(int dx, int dy);
     bool contains(int x, int y) const;
     // Adds b's runs after this region's, in b's order, without sorting or
-    // merging; the bounds grow to cover them.
+    // merging; the bounds grow to cover them. Costs time in b's runs only (the
+    // block grows geometrically), so a collection built piece by piece is
+    // linear in its runs.
     void append(const SpanRegion& b);
     // Releases the run block; freeing during an operation on the region shows
     // "Bitmap Locking Error". The region is unallocated afterwards.
@@ -135,6 +137,9 @@ class SpanRegion {
     static Run* allocate(std::size_t runs);
     bool usable() const;
     void finish();
+    void writeTail();
+    // Widens the bounds to cover b; an empty region takes b's bounds.
+    void growBounds(const RegionBounds& b, bool empty);
     void computeBounds();
     void classify();
     // One-row, sorted, non-overlapping runs: the form the algebra works on.
@@ -144,6 +149,8 @@ class SpanRegion {
 
     Run* runs_ = nullptr;
     std::int32_t count_ = 0;
+    // Runs the block has room for before its tail; at least count_.
+    std::size_t capacity_ = 0;
     RegionBounds bounds_{};
     mutable std::int16_t busy_ = 0;
     // True while the runs are one row high, ordered and non-overlapping, so
