@@ -7,6 +7,16 @@ option(TESSELLA_WERROR "Treat compiler warnings as errors" OFF)
 set(TESSELLA_WARNINGS -Wall -Wextra)
 if(TESSELLA_WERROR)
   list(APPEND TESSELLA_WARNINGS -Werror)
+  # GCC 12 at -O3 (Release) reports false overlaps and overflows inside
+  # std::string's inlined code; in that configuration these kinds stay
+  # warnings, everywhere else (and every other kind) they are errors.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    list(APPEND TESSELLA_WARNINGS
+      $<$<CONFIG:Release>:-Wno-error=restrict>
+      $<$<CONFIG:Release>:-Wno-error=stringop-overflow>
+      $<$<CONFIG:Release>:-Wno-error=stringop-overread>
+      $<$<CONFIG:Release>:-Wno-error=array-bounds>)
+  endif()
 endif()
 
 if(TESSELLA_FUZZ)

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QDir>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace fuzzsupport {
 

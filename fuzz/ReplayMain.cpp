@@ -5,6 +5,7 @@
 // and names the input.
 #include <sys/resource.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
@@ -14,7 +15,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "FuzzSupport.h"

@@ -33,7 +33,8 @@ fs::path root;
 void seed(const std::string& target, const std::string& name, const Bytes& bytes) {
     fs::create_directories(root / target);
     std::ofstream(root / target / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 Bytes fileBytes(const std::string& path) {
@@ -71,13 +72,15 @@ SavedGame smallGame(platform::Surface& picture) {
         for (int c = 0; c < 3; ++c) {
             const cutting::PieceMask* m = cutter.mask(c, r);
             const cutting::MaskBox box = cutter.maskBox(c, r);
-            const cutting::MaskBits bits{m->words(), m->wordsPerRow(), m->width(), m->height(), 0, 0};
+            const cutting::MaskBits bits{m->words(), m->wordsPerRow(), m->width(), m->height(), 0,
+                                         0};
             auto piece = sprites::Sprite::create(&picture, box.left, box.top, box.width, box.height,
                                                  {c * kPiece, r * kPiece, kPiece, kPiece}, &bits);
             game.store->collectRims(game.lowerRightRims, true, piece.get());
             game.store->collectRims(game.upperLeftRims, false, piece.get());
             game.store->add(std::move(piece));
-            game.store->setPosition(game.store->at(game.store->count() - 1), 5 + 30 * c, 7 + 20 * r);
+            game.store->setPosition(game.store->at(game.store->count() - 1), 5 + 30 * c,
+                                    7 + 20 * r);
         }
     }
     game.store->join(game.store->at(0), game.store->at(1));
@@ -102,7 +105,8 @@ void gameSeeds() {
     const SavedGame game = smallGame(picture);
     seed("saved_game", "small.jig", game.encode());
     const std::vector<std::pair<std::uint8_t, std::function<void(cutting::ByteWriter&)>>> records{
-        {0, [&](cutting::ByteWriter& out) {
+        {0,
+         [&](cutting::ByteWriter& out) {
              game.store->at(0)->region.write(out);
              game.lowerRightRims.write(out);
              game.store->at(0)->write(out);
@@ -173,7 +177,10 @@ void imageSeeds() {
     seed("image", "mono.bmp", encoded(gradient(9, 5, QImage::Format_Mono), "bmp"));
     seed("image", "picture.png", encoded(gradient(9, 5, QImage::Format_RGB32), "png"));
     seed("image", "picture.jpg", encoded(gradient(9, 5, QImage::Format_RGB32), "jpeg"));
-    seed("image", "picture.gif", encoded(gradient(9, 5, QImage::Format_Indexed8), "gif"));
+    // Qt writes no GIF: a 1 x 1 picture with a two-colour table, by hand.
+    seed("image", "picture.gif",
+         {'G',  'I',  'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0,    0, 0, 0xFF, 0xFF,
+          0xFF, 0x2C, 0,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 0x44, 1, 0, 0x3B});
     seed("image", "picture.tif", encoded(gradient(9, 5, QImage::Format_RGB32), "tiff"));
     seed("image", "picture.tga", targa());
     for (int bits : {1, 4, 8, 24}) {

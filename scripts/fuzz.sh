@@ -50,7 +50,7 @@ printf '%-14s %12s %8s %s\n' target executions exec/s result
 for t in "${targets[@]}"; do
   mkdir -p "$work/corpus/$t" "$work/findings/$t" "$work/seeds/$t"
   log=$work/$t.log
-  seeds=("$work/seeds/$t")
+  seeds=("$work/seeds/$t" "fuzz/corpus/$t")
   [ -d "fuzz/regressions/$t" ] && seeds+=("fuzz/regressions/$t")
   # shellcheck disable=SC2046
   if "$build/bin/fuzz_$t" $(cat "$work/$t.options") -max_total_time="$seconds" \

@@ -1,6 +1,6 @@
 // A profile file (QUIET.INI, Gallery.ini): read, then one key rewritten.
-#include "FuzzSupport.h"
 #include "platform/Profile.h"
+#include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = fuzzsupport::scratchFile("QUIET.INI", {data, size});

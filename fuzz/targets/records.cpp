@@ -14,32 +14,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     cutting::ByteReader in({data + 1, size - 1});
     switch (data[0] % 4) {
-    case 0: {
-        cutting::SpanRegion region;
-        if (!region.read(in)) {
-            break;
+        case 0: {
+            cutting::SpanRegion region;
+            if (!region.read(in)) {
+                break;
+            }
+            [[fallthrough]];
         }
-        [[fallthrough]];
-    }
-    case 1: {
-        cutting::SpanRegion rims;
-        if (!readRimCollection(in, rims)) {
-            break;
+        case 1: {
+            cutting::SpanRegion rims;
+            if (!readRimCollection(in, rims)) {
+                break;
+            }
+            [[fallthrough]];
         }
-        [[fallthrough]];
-    }
-    case 2: {
-        sprites::Sprite group;
-        if (!group.read(in)) {
-            break;
+        case 2: {
+            sprites::Sprite group;
+            if (!group.read(in)) {
+                break;
+            }
+            [[fallthrough]];
         }
-        [[fallthrough]];
-    }
-    default: {
-        sprites::SpriteStore store(4, 64, 64);
-        int count = 0;
-        store.read(in, &count);
-    }
+        default: {
+            sprites::SpriteStore store(4, 64, 64);
+            int count = 0;
+            store.read(in, &count);
+        }
     }
     return 0;
 }
