@@ -75,7 +75,7 @@ function(tessella_static_library target)
 endfunction()
 
 # tessella_tests(<name> LIBS <libs...>): one GoogleTest executable built from
-# tests/*.cpp of the current folder. Widget tests run on Qt's offscreen
+# every .cpp below tests/ of the current folder (sub-folders mirror src/). Widget tests run on Qt's offscreen
 # platform, without a sound device, and keep their settings, registry and
 # per-user data inside the build tree so they never touch the user's files.
 function(tessella_tests name)
@@ -83,7 +83,7 @@ function(tessella_tests name)
     return()
   endif()
   cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.h)
   if(NOT srcs)
     return()

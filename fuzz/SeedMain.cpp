@@ -12,9 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "BKIT32.h"
 #include "FuzzSupport.h"
 #include "PictureFileWriter.h"
 #include "WavFile.h"
+#include "bkit/WaveCollectionFile.h"
 #include "cutting/ByteWriter.h"
 #include "cutting/PieceCutter.h"
 #include "platform/PackedDib.h"
@@ -212,7 +214,21 @@ void textSeeds(const std::string& sourceDir) {
     for (std::size_t i = 0; i < click.size(); ++i) {
         click[i] = (i % 40 < 20) ? 0.5 : -0.5;
     }
-    seed("wave", "click.wav", soundgen::encodeWav(click));
+    const auto wav = soundgen::encodeWav(click);
+    seed("wave", "click.wav", wav);
+    seed("riff_wave", "click.wav", wav);
+    // The collection the wave_collection target opens its quick loaders with.
+    const std::vector<std::uint8_t> samples(64, 0x10);
+    seed("wave_collection", "sounds.wcl",
+         bkit::buildWaveCollection({{"CLICK", samples}, {"SNAP", samples}}, 44100));
+    const std::string collection = (root / "wave_collection" / "sounds.wcl").string();
+    const std::string quick = (root / "quick.tmp").string();
+    if (SetWaveCollection(collection.c_str(), nullptr) != 0 &&
+        SaveQuickLoader(quick.c_str()) != 0) {
+        seed("wave_collection", "quick.ql", fileBytes(quick));
+    }
+    CloseWaveCollection();
+    fs::remove(quick);
     seed("help", "TESSELLA.HLP", fileBytes(sourceDir + "/data/help/TESSELLA.HLP"));
 }
 

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "CJigsawApp.h"
+#include "app/CJigsawApp.h"
 
 // The program takes its whole command line as one argument, the way the
 // arguments were typed: "game.jig", "picture.ppx" or "/V".

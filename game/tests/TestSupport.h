@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "IniStore.h"
+#include "settings/IniStore.h"
 
 // The one QApplication of the test process (widget tests run offscreen).
 inline QApplication& testApp() {

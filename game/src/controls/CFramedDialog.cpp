@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "HelpContext.h"
 #include "controls/BoxDrawing.h"
+#include "help/HelpContext.h"
 #include "platform/Help.h"
 
 namespace controls {

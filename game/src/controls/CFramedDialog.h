@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "HelpContext.h"
+#include "help/HelpContext.h"
 
 class QWidget;
 

@@ -7,13 +7,13 @@
 
 #include <algorithm>
 
-#include "IniStore.h"
 #include "PictControls.h"
-#include "SettingsKeys.h"
 #include "controls/Slider.h"
 #include "dialogs/CSamplePiece.h"
 #include "dialogs/CSpaceWarningDlg.h"
 #include "platform/MessageBox.h"
+#include "settings/IniStore.h"
+#include "settings/SettingsKeys.h"
 
 namespace dialogs {
 

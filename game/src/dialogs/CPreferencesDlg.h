@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Preferences.h"
 #include "dialogs/CGameDialog.h"
+#include "settings/Preferences.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CSoundOptions.h"
 #include "dialogs/CGameDialog.h"
+#include "sound/CSoundOptions.h"
 
 class QCheckBox;
 

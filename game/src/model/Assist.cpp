@@ -1,11 +1,11 @@
-#include "Assist.h"
+#include "model/Assist.h"
 
 #include <cstdlib>
 #include <numeric>
 #include <utility>
 #include <vector>
 
-#include "SnapTest.h"
+#include "model/SnapTest.h"
 #include "sprites/SpriteStore.h"
 
 using sprites::CellRef;

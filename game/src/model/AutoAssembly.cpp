@@ -1,4 +1,4 @@
-#include "AutoAssembly.h"
+#include "model/AutoAssembly.h"
 
 #include "sprites/SpriteStore.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Assist.h"
+#include "model/Assist.h"
 
 // The computer assembling the puzzle: the group holding the upper-left cell
 // glides to the top-left corner of the visible table, then every step joins

@@ -1,4 +1,4 @@
-#include "GameClock.h"
+#include "model/GameClock.h"
 
 void GameClock::Pause() {
     if (!m_pause) {

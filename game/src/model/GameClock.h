@@ -3,7 +3,7 @@
 #include <ctime>
 #include <memory>
 
-#include "../CClockHold.h"
+#include "model/CClockHold.h"
 
 // The game clock: play time is now minus the start time, in calendar seconds
 // from CClockHold::Now(). Holds and the pause move the start time forward

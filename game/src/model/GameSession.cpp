@@ -1,6 +1,6 @@
-#include "GameSession.h"
+#include "model/GameSession.h"
 
-#include "SnapTest.h"
+#include "model/SnapTest.h"
 
 GameSession::GameSession(Hooks hooks)
     : score(hooks.sound),

@@ -3,13 +3,13 @@
 #include <functional>
 #include <memory>
 
-#include "Assist.h"
-#include "AutoAssembly.h"
-#include "GameClock.h"
-#include "Puzzle.h"
-#include "PuzzleBuilder.h"
-#include "ScoreKeeper.h"
-#include "SkillLevel.h"
+#include "model/Assist.h"
+#include "model/AutoAssembly.h"
+#include "model/GameClock.h"
+#include "model/Puzzle.h"
+#include "model/PuzzleBuilder.h"
+#include "model/ScoreKeeper.h"
+#include "model/SkillLevel.h"
 
 // One game without widgets: the picture, the cut puzzle, the level, the
 // score, the clock and the automatic assembly. The view translates input

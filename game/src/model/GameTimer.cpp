@@ -1,9 +1,9 @@
-#include "GameTimer.h"
+#include "model/GameTimer.h"
 
 #include <cstdio>
 
-#include "GameClock.h"
-#include "ScoreKeeper.h"
+#include "model/GameClock.h"
+#include "model/ScoreKeeper.h"
 
 GameTimer::Plan GameTimer::Decide(const Input& in) {
     Plan plan;

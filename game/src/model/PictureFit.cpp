@@ -1,4 +1,4 @@
-#include "PictureFit.h"
+#include "model/PictureFit.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "PuzzleBuilder.h"
+#include "model/PuzzleBuilder.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "PictureFit.h"
 #include "cutting/PieceCutter.h"
+#include "model/PictureFit.h"
 
 namespace {
 

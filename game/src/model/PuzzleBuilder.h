@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "Puzzle.h"
-#include "ScatterPlacement.h"
+#include "model/Puzzle.h"
+#include "model/ScatterPlacement.h"
 #include "platform/Surface.h"
 
 // Cuts the picture into pieces and scatters them over a table twice the

@@ -1,4 +1,4 @@
-#include "ScatterPlacement.h"
+#include "model/ScatterPlacement.h"
 
 #include <algorithm>
 #include <cstdlib>

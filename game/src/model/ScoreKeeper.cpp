@@ -1,4 +1,4 @@
-#include "ScoreKeeper.h"
+#include "model/ScoreKeeper.h"
 
 #include <algorithm>
 #include <cmath>

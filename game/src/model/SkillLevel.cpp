@@ -1,4 +1,4 @@
-#include "SkillLevel.h"
+#include "model/SkillLevel.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../SnapValues.h"
+#include "model/SnapValues.h"
 
 namespace sprites {
 class SpriteStore;

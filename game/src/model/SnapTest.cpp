@@ -1,4 +1,4 @@
-#include "SnapTest.h"
+#include "model/SnapTest.h"
 
 #include <algorithm>
 #include <cstdlib>

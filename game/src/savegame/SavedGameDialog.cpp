@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include "CJigsawApp.h"
-#include "IniStore.h"
-#include "SettingsKeys.h"
+#include "app/CJigsawApp.h"
 #include "platform/MessageBox.h"
+#include "settings/IniStore.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "CJigsawApp.h"
-#include "HelpContext.h"
+#include "app/CJigsawApp.h"
+#include "help/HelpContext.h"
 #include "platform/MessageBox.h"
 #include "scores/ScoreDialogLook.h"
 

@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "CJigsawApp.h"
-#include "IniStore.h"
-#include "SettingsKeys.h"
+#include "app/CJigsawApp.h"
 #include "platform/MessageBox.h"
 #include "scores/CHighScoreDlg.h"
 #include "scores/ScoreDialogLook.h"
+#include "settings/IniStore.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

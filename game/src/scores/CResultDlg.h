@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "HelpContext.h"
+#include "help/HelpContext.h"
 #include "scores/GameResults.h"
 #include "scores/HighScoreTable.h"
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "IniStore.h"
-#include "SettingsKeys.h"
 #include "platform/Profile.h"
+#include "settings/IniStore.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

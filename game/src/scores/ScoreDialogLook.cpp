@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "HelpContext.h"
+#include "help/HelpContext.h"
 #include "platform/Help.h"
 
 namespace scorelook {

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <string>
+
+#include "app/EventHooks.h"
+#include "settings/PackedValues.h"
+#include "settings/Preferences.h"
+
+class QApplication;
+class CJigsawDoc;
+class CJigsawView;
+class CMainFrame;
+
+// The application object: one per run. It owns the Qt application (unless
+// one exists already, as in tests), the preferences that apply to the whole
+// program, the current picture and the frame, document and view.
+class CJigsawApp {
+  public:
+    static constexpr const char* kTitle = "Tessella";
+    static constexpr const char* kDocumentString = "Tessella\n \nTessella Document";
+
+    CJigsawApp(int& argc, char** argv);
+    ~CJigsawApp();
+    CJigsawApp(const CJigsawApp&) = delete;
+    CJigsawApp& operator=(const CJigsawApp&) = delete;
+
+    // The one application object, or null when none exists.
+    static CJigsawApp* instance();
+
+    // The start-up sequence; commandLine is the whole command line as one
+    // text. Always reports success.
+    bool InitInstance(const std::string& commandLine);
+    // Runs the event loop until the main window closes.
+    int Run();
+
+    CMainFrame* mainFrame() const { return frame_.get(); }
+    CJigsawDoc* document() const { return doc_.get(); }
+
+    // Status-bar pane texts; pane numbers of 3 and above are ignored.
+    void SetStatusPaneText(int pane, const QString& text);
+
+    const EventHooks& eventHooks() const { return hooks_; }
+
+    int pieceHeight = 0;  // pixels
+    int pieceWidth = 0;   // pixels
+    int imageSlot = -1;   // slot of the current picture in the image library
+    unsigned pictureWidth = 0;
+    unsigned pictureHeight = 0;
+    std::string pictureFile;  // file of the current picture, empty for none
+    Preferences prefs;
+    COLORREF background = RGB(0, 0, 255);
+    CJigsawView* view = nullptr;  // set by the view's constructor
+
+  private:
+    void applyGreyDialogs();
+    void setWindowIcon();
+    void loadPreferences();
+    void createFrame();
+    void processCommandLine(const std::string& commandLine);
+
+    std::unique_ptr<QApplication> ownedApp_;
+    std::unique_ptr<CJigsawDoc> doc_;
+    std::unique_ptr<CMainFrame> frame_;
+    EventHooks hooks_;
+};

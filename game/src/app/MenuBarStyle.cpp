@@ -1,0 +1,13 @@
+#include "app/MenuBarStyle.h"
+
+#include <QStyleFactory>
+
+MenuBarStyle::MenuBarStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+int MenuBarStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const {
+    if (hint == QStyle::SH_DrawMenuBarSeparator) {
+        return 1;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}

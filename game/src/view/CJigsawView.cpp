@@ -1,0 +1,400 @@
+#include "view/CJigsawView.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimerEvent>
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+
+#include "app/CJigsawApp.h"
+#include "app/CJigsawDoc.h"
+#include "commands/CommandIds.h"
+#include "model/CClockHold.h"
+#include "model/GameTimer.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "settings/IniStore.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SnapSettings.h"
+#include "view/ViewInteraction.h"
+
+namespace {
+
+constexpr int kLowestLevel = 2;
+constexpr int kHighestLevel = 5;
+
+std::string findOtherGames() {
+    const std::string path =
+        platform::resolvePath(QDir::currentPath().toStdString() + "/OtherGam.Hlp");
+    return platform::fileExists(path) ? path : std::string();
+}
+
+int levelFor(int command) {
+    return command - cmd::kBeginner + kLowestLevel;
+}
+
+}  // namespace
+
+CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
+    : QAbstractScrollArea(parent),
+      doc_(doc),
+      session_({[this](int event) { playSound(event); }, [] { MessageBeep(MB_OK); },
+                [this] { return askLockedPiece(); }}) {
+    setObjectName(QStringLiteral("workspace"));
+    CJigsawApp* app = CJigsawApp::instance();
+    if (app) {
+        app->view = this;
+    }
+    if (doc_) {
+        doc_->setView(this);
+    }
+    const COLORREF before = app ? app->background : RGB(0, 0, 255);
+    background_ = ParseColour(
+        GetIniString(keys::kBackground, keys::kBackgroundDefault, keys::kOptions), before);
+    if (app) {
+        app->background = background_;
+    }
+    const int level = GetIniInt(keys::kLevelDefault, keys::kLevel);
+    state_.level = level >= kLowestLevel && level <= kHighestLevel ? level : keys::kLevelDefault;
+    state_.otherGamesPath = findOtherGames();
+
+    sounds_.Load(SoundSettingsIo::iniStore());
+    session_.score.SetMissedFact(
+        GetIniInt(keys::kExpertMissedFactDefault, keys::kExpertMissedFact));
+    applyLevel();
+    viewport()->setMouseTracking(false);
+    interaction_ = makeInteraction();
+    lastInput_.start();
+    postCommand(cmd::kRefreshMenu);
+    clockTimerId_ = startTimer(kClockIntervalMs);
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    playSound(1011);
+}
+
+CJigsawView::~CJigsawView() {
+    if (clockTimerId_ != 0) {
+        killTimer(clockTimerId_);
+    }
+    CJigsawApp* app = CJigsawApp::instance();
+    if (app && app->view == this) {
+        app->view = nullptr;
+    }
+}
+
+bool CJigsawView::QueryClose() {
+    return askToSave();
+}
+
+void CJigsawView::postCommand(int id) {
+    QMetaObject::invokeMethod(
+        this, [this, id] { onCommand(id); }, Qt::QueuedConnection);
+}
+
+void CJigsawView::onCommand(int id) {
+    if (busy()) {
+        return;  // a picture is being loaded or cut
+    }
+    switch (id) {
+        case cmd::kRefreshMenu:
+            refreshMenuState();
+            break;
+        case cmd::kBeginner:
+        case cmd::kNovice:
+        case cmd::kStandard:
+        case cmd::kExpert:
+            setLevel(levelFor(id));
+            break;
+        case cmd::kNewGame:
+        case kNewGameFromFile:
+            newGame(id == kNewGameFromFile);
+            break;
+        case cmd::kStart:
+            stopAssembly();
+            if (session_.clock.Paused()) {
+                sounds_.PlayWait(1160);
+            } else if (session_.HasPicture()) {
+                startFromDialog();
+            }
+            break;
+        case cmd::kPause:
+            togglePause();
+            break;
+        case cmd::kAutoAssemble:
+            toggleAssembly();
+            break;
+        case cmd::kPreferences:
+            showPreferences();
+            break;
+        case cmd::kSound:
+            showSoundOptions();
+            break;
+        case cmd::kBackgroundColor:
+            chooseBackground();
+            break;
+        case cmd::kSave:
+        case cmd::kSaveAs:
+            saveGame(id == cmd::kSave);
+            break;
+        case cmd::kRestore:
+            restoreGame(QString());
+            break;
+        case cmd::kZoomIn:
+        case cmd::kZoomOut:
+        case cmd::kNormalSize:
+            zoomCommand(id);
+            break;
+        default:
+            break;
+    }
+}
+
+void CJigsawView::refreshMenuState() {
+    emit menuStateChanged(state_);
+}
+
+void CJigsawView::restoreGameFile(const QString& path) {
+    restoreGame(path);
+}
+
+void CJigsawView::loadPictureFile(const QString& path) {
+    if (reportMissingFile(path)) {
+        loadPicture(path, -1);
+    }
+}
+
+// A file named on the command line that does not exist is reported once and
+// otherwise ignored. Returns true when the file is there.
+bool CJigsawView::reportMissingFile(const QString& path) {
+    if (platform::fileExists(platform::resolvePath(path.toStdString()))) {
+        return true;
+    }
+    const QByteArray text = QStringLiteral("The file %1 was not found.").arg(path).toLocal8Bit();
+    MessageBeep(MB_ICONEXCLAMATION);
+    MessageBoxA(this, text.constData(), "Tessella", MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+void CJigsawView::setLevel(int level) {
+    state_.level = level;
+    applyLevel();
+    refreshMenuState();
+}
+
+void CJigsawView::applyLevel() {
+    session_.ApplyLevel(state_.level, SnapSettings::load(state_.level),
+                        GetIniInt(0, keys::kBonusOnExact) != 0);
+    WriteIniInt(state_.level, keys::kOn, keys::kOff, keys::kLevel);
+}
+
+void CJigsawView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == clockTimerId_) {
+        tick();
+        emit clockTicked();
+        return;
+    }
+    if (autoScrollTimerEvent(event->timerId())) {
+        return;
+    }
+    QAbstractScrollArea::timerEvent(event);
+}
+
+void CJigsawView::playSound(int event) {
+    sounds_.Play(event);
+}
+
+void CJigsawView::noteInput() {
+    lastInput_.restart();
+}
+
+void CJigsawView::updateState() {
+    state_.pictureLoaded = session_.HasPicture();
+    state_.puzzleExists = session_.puzzle() != nullptr;
+    state_.paused = session_.clock.Paused();
+    state_.autoAssembling = session_.assembly.Running();
+    state_.modified = state_.modified || interaction_->Modified();
+    if (Puzzle* p = session_.puzzle()) {
+        state_.maxZoomOutLevel = p->largestZoomOut;
+    }
+    refreshMenuState();
+}
+
+void CJigsawView::setPicture(platform::Surface picture) {
+    stopAssembly();
+    session_.SetPicture(std::move(picture));
+    state_.modified = false;
+    horizontalScrollBar()->setRange(0, 0);
+    verticalScrollBar()->setRange(0, 0);
+    updateState();
+    redrawAll();
+}
+
+void CJigsawView::scrollTableTo(int x, int y) {
+    sprites::SpriteStore* store = session_.store();
+    if (store == nullptr) {
+        return;
+    }
+    x = std::clamp(x, 0, std::max(0, store->workspaceWidth() - zoom_.toTable(viewport()->width())));
+    y = std::clamp(y, 0,
+                   std::max(0, store->workspaceHeight() - zoom_.toTable(viewport()->height())));
+    store->scrollTo(x, y, false);
+    store->showBuffer(window_);
+    horizontalScrollBar()->setValue(x);
+    verticalScrollBar()->setValue(y);
+    viewport()->update();
+}
+
+void CJigsawView::scrollContentsBy(int, int) {
+    if (session_.store() == nullptr) {
+        return;
+    }
+    // While a thumb is dragged the table moves in steps of two pixels.
+    const auto position = [](const QScrollBar* bar) {
+        return bar->isSliderDown() ? bar->value() & ~1 : bar->value();
+    };
+    scrollTableTo(position(horizontalScrollBar()), position(verticalScrollBar()));
+}
+
+void CJigsawView::redrawAll() {
+    window_.fill(window_.bounds(), platform::pixelFromColorRef(background_));
+    if (sprites::SpriteStore* store = session_.store()) {
+        store->scrollTo(store->scrollX(), store->scrollY(), true);
+        store->showBuffer(window_);
+    } else if (session_.HasPicture()) {
+        const platform::Surface& picture = session_.picture();
+        const int ox =
+            picture.width() < window_.width() ? (window_.width() - picture.width()) / 2 : 10;
+        const int oy =
+            picture.height() < window_.height() ? (window_.height() - picture.height()) / 2 : 10;
+        window_.blit(ox, oy, picture.width(), picture.height(), picture, 0, 0);
+    }
+    viewport()->update();
+}
+
+void CJigsawView::togglePause() {
+    if (!session_.puzzle()) {
+        return;
+    }
+    if (session_.clock.Paused()) {
+        session_.clock.Resume();
+        redrawAll();
+    } else {
+        stopAssembly();
+        session_.clock.Pause();
+        pauseDisplay_.Reset();
+        viewport()->update();
+        runHook(keys::kPromotionPaused);
+    }
+    updateState();
+}
+
+void CJigsawView::toggleAssembly() {
+    if (session_.assembly.Running()) {
+        stopAssembly();
+        return;
+    }
+    if (!session_.puzzle() || session_.clock.Paused()) {
+        return;
+    }
+    sprites::SpriteStore* store = session_.store();
+    if (session_.StartAssembly(&window_, store->scrollX(), store->scrollY()) !=
+        AutoAssembly::StartResult::Started) {
+        MessageBeep(MB_OK);
+        MessageBoxA(this, "Error: Upper Left Piece not found", "", MB_OK);
+    }
+    updateState();
+}
+
+// Also after the assembly stopped itself (no neighbour left): the menus
+// still show it running until then.
+void CJigsawView::stopAssembly() {
+    if (!session_.assembly.Running() && !state_.autoAssembling) {
+        return;
+    }
+    session_.assembly.Stop();
+    if (session_.Complete()) {
+        clearPuzzle();
+        remakePicture();
+    }
+    updateState();
+}
+
+// One group left: the whole picture is shown in place of the table.
+void CJigsawView::finishIfComplete() {
+    if (!session_.Complete()) {
+        return;
+    }
+    CJigsawApp* app = CJigsawApp::instance();
+    if (app) {
+        app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
+    }
+    runEndOfGame();
+}
+
+void CJigsawView::tick() {
+    GameTimer::Input in;
+    in.paused = session_.clock.Paused();
+    in.assembling = session_.assembly.Running();
+    in.puzzleExists = session_.puzzle() != nullptr;
+    in.activeHolds = CClockHold::ActiveCount() - (in.paused ? 1 : 0);
+    in.msSinceInput = static_cast<long>(lastInput_.elapsed());
+    in.minimised = window()->isMinimized();
+    in.busy = soundDialogBusy_ != 0;
+    const GameTimer::Plan plan = GameTimer::Decide(in);
+    if (plan.advancePause) {
+        pauseDisplay_.Advance();
+    }
+    if (plan.assemblyStep && !session_.AssemblyStep(&window_)) {
+        stopAssembly();
+    }
+    if (plan.beep) {
+        MessageBeep(MB_OK);
+    }
+    if (plan.autoPause) {
+        togglePause();
+    }
+    if (plan.updateStatus && session_.puzzle()) {
+        const Puzzle& p = *session_.puzzle();
+        const GameTimer::Status status = GameTimer::Update(
+            session_.score, session_.clock, p.groups(), p.pieceCount,
+            CJigsawApp::instance() && CJigsawApp::instance()->prefs.scoringOff != 0);
+        CJigsawApp* app = CJigsawApp::instance();
+        if (app && status.score) {
+            app->SetStatusPaneText(2, QString::fromStdString(*status.score));
+        }
+    }
+    viewport()->update();
+}
+
+void CJigsawView::resizeEvent(QResizeEvent* event) {
+    // The clock stands still while the window changes size.
+    const bool outermost = CClockHold::NextIsOutermost();
+    CClockHold hold;
+    QAbstractScrollArea::resizeEvent(event);
+    window_ =
+        platform::Surface(std::max(viewport()->width(), 1), std::max(viewport()->height(), 1));
+    updateScrollRanges();
+    // A window larger than the table shows it from its upper-left corner.
+    if (const sprites::SpriteStore* store = session_.store()) {
+        if (zoom_.toTable(viewport()->width()) > store->workspaceWidth() ||
+            zoom_.toTable(viewport()->height()) > store->workspaceHeight()) {
+            scrollTableTo(0, 0);
+        }
+    }
+    redrawAll();
+    if (outermost) {
+        session_.clock.Correct(hold);
+    }
+}
+
+void CJigsawView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QImage image(reinterpret_cast<const uchar*>(window_.bits()), window_.width(),
+                       window_.height(), window_.bytesPerLine(), QImage::Format_RGB32);
+    painter.drawImage(0, 0, image);
+    if (session_.clock.Paused()) {
+        pauseDisplay_.Paint(painter, viewport()->size());
+    }
+}

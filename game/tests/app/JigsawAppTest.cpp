@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QTest>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/CJigsawApp.h"
+#include "app/CMainFrame.h"
+#include "app/FirstStart.h"
+#include "platform/MessageBox.h"
+#include "settings/IniStore.h"
+#include "view/CJigsawView.h"
+
+namespace {
+
+class JigsawAppTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testApp();
+        platform::setMessageBoxInterceptor([this](const platform::MessageBoxRecord& box) {
+            boxes.push_back(box.text);
+            return IDOK;
+        });
+    }
+    void TearDown() override { platform::setMessageBoxInterceptor({}); }
+
+    // Start-up prepares the player's data folder and registry entry: both
+    // are kept inside the test's temporary folder.
+    TempSettings settings;
+    ScopedEnv dataHome{"XDG_DATA_HOME", settings.dir() + "/data"};
+    ScopedEnv home{"HOME", settings.dir() + "/home"};
+    ScopedEnv registry{"TESSELLA_REGISTRY", settings.dir() + "/registry"};
+    std::vector<std::string> boxes;
+    int argc = 1;
+    char name[6] = "tests";
+    char* argv[2] = {name, nullptr};
+};
+
+}  // namespace
+
+TEST_F(JigsawAppTest, StartUpReadsSettingsAndBuildsTheFrame) {
+    WriteIniString("0,12,0,1,1", "Settings");
+    WriteIniString("10 20 30", "Background", "Options");
+    CJigsawApp app(argc, argv);
+    EXPECT_EQ(CJigsawApp::instance(), &app);
+    EXPECT_TRUE(app.InitInstance(""));
+    EXPECT_EQ(app.pieceWidth, 60);
+    EXPECT_EQ(app.pieceHeight, 60);
+    EXPECT_EQ(app.imageSlot, -1);
+    EXPECT_EQ(app.prefs.smallPieceLimit, 12);
+    EXPECT_EQ(app.prefs.moveAside, 1);
+    EXPECT_EQ(app.prefs.loadingPriority, 2);  // not in the value: built-in default
+    EXPECT_EQ(app.background, RGB(10, 20, 30));
+    ASSERT_NE(app.mainFrame(), nullptr);
+    EXPECT_EQ(app.view, app.mainFrame()->view());
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "Tessella");
+    app.SetStatusPaneText(2, "Score");
+    app.SetStatusPaneText(7, "ignored");
+    EXPECT_EQ(app.mainFrame()->paneText(2), "Score");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(boxes.empty());
+}
+
+// A saved game named on the command line that is not there leads to the
+// open dialog (after a beep) instead of ending the program.
+TEST_F(JigsawAppTest, MissingSavedGameOnTheCommandLineOpensTheRestoreDialog) {
+    CJigsawApp app(argc, argv);
+    bool offered = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&offered] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (dialog != nullptr && dialog->isVisible()) {
+                offered = true;
+                dialog->reject();
+            }
+        }
+    });
+    poll.start(20);
+    app.InitInstance("/no/such/dir/game.JIG");
+    EXPECT_TRUE(QTest::qWaitFor([&offered] { return offered; }, 10000));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(app.view->session().puzzle(), nullptr);
+}
+
+TEST_F(JigsawAppTest, UnknownExtensionsAndBrokenSettingsAreIgnored) {
+    WriteIniString("nonsense", "Settings");
+    WriteIniString("red green", "Background", "Options");
+    WriteIniString("-1", "Level");
+    CJigsawApp app(argc, argv);
+    app.InitInstance("/no/such/notes.txt");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(app.prefs.smallPieceLimit, 4);
+    EXPECT_EQ(app.background, RGB(0, 0, 255));
+    EXPECT_EQ(app.view->state().level, 4);
+}
+
+// "/V" (what scripts/play.sh passes when given no file) opens the picture
+// selection at once, and on a fresh settings folder it starts among the
+// shipped pictures.
+TEST_F(JigsawAppTest, SlashVOpensThePictureSelectionAmongTheShippedPictures) {
+    const std::string data = SharedDataDirectory(ProgramDirectory());
+    if (data.empty() || !QDir(QString::fromStdString(data + "pictures")).exists()) {
+        GTEST_SKIP() << "the shipped pictures are not built (tessella_pictures)";
+    }
+    CJigsawApp app(argc, argv);
+    app.InitInstance("/V");
+    QString opened;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&opened] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (dialog != nullptr && dialog->isVisible()) {
+                opened = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        }
+    });
+    poll.start(20);
+    EXPECT_TRUE(QTest::qWaitFor([&opened] { return !opened.isEmpty(); }, 10000));
+    EXPECT_EQ(opened, QDir(QString::fromStdString(data + "pictures")).canonicalPath());
+    EXPECT_TRUE(boxes.empty());
+}
