@@ -40,8 +40,4 @@ std::string scratchFile(const std::string& name, Bytes bytes) {
     return path;
 }
 
-int leading16(Bytes bytes) {
-    return bytes.size() < 2 ? 0 : bytes[0] | (bytes[1] << 8);
-}
-
 }  // namespace fuzzsupport

@@ -20,9 +20,6 @@ void ensureApp();
 // returns its path. The same name is reused for every input.
 std::string scratchFile(const std::string& name, Bytes bytes);
 
-// A little-endian 16-bit number from the front of bytes (0 when too short).
-int leading16(Bytes bytes);
-
 }  // namespace fuzzsupport
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
