@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cutting/ByteWriter.h"
+#include "platform/Surface.h"
 #include "savegame/SavedGame.h"
 
 namespace {
@@ -16,7 +17,11 @@ constexpr int kRuns = 400'000;
 
 std::vector<std::uint8_t> craftedGame() {
     SavedGame game;
-    game.store = std::make_unique<sprites::SpriteStore>(0, 640, 480);
+    game.store = std::make_unique<sprites::SpriteStore>(300, 640, 480);
+    // One whole-box piece: a game holds at least one group.
+    platform::Surface picture(640, 480);
+    game.store->add(sprites::Sprite::create(&picture, 0, 0, 32, 32, {0, 0, 32, 32}, nullptr));
+    game.store->setPosition(game.store->at(0), 100, 100);
     SavedGameHeader& h = game.header;
     h.picturePath = "/tmp/picture.ppx";
     h.pictureName = "picture";

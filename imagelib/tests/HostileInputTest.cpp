@@ -63,9 +63,9 @@ std::uint32_t colourAt(int slot, int x, int y) {
     int w = 0, h = 0, bits = 0;
     const std::uint8_t* block = IMGGetDib(slot, &w, &h, &bits);
     EXPECT_EQ(bits, 8);
-    const std::uint8_t index = block[40 + 4 * 256 + 4 * (h - 1 - y) + x];
-    const std::uint8_t* q = block + 40 + 4 * index;
-    return (q[2] << 16) | (q[1] << 8) | q[0];
+    const auto dib = platform::PackedDib::fromBlock({block, block + IMGGetDibSize(slot)});
+    const platform::RgbQuad q = dib.colour(dib.row(y)[x]);
+    return (q.red << 16) | (q.green << 8) | q.blue;
 }
 
 void expectPixels(const Bytes& file) {
