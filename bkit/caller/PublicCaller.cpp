@@ -1,6 +1,6 @@
 // A caller that sees only the public header and links only BKIT32: plays a
-// main wave and two memory waves (one from a wave file, one from a
-// collection) and checks what the sound device played. Arguments: a scratch
+// main wave and two memory waves and checks what the sound device played,
+// then uses every bitmap export. Arguments: a scratch
 // directory. Exit status 0 when everything was heard as expected.
 #include <chrono>
 #include <cstdint>
@@ -58,6 +58,57 @@ void countEnd(std::intptr_t counter, std::intptr_t) {
     ++*reinterpret_cast<int*>(counter);
 }
 
+// Every bitmap export on a 4 x 3 bitmap of 8 bits with four colours.
+int checkBitmaps(const std::string& dir) {
+    std::string b = "BM";
+    put32(b, 14 + 40 + 16 + 12);
+    put32(b, 0);
+    put32(b, 14 + 40 + 16);
+    put32(b, 40);
+    put32(b, 4);
+    put32(b, 3);
+    put32(b, 1 | 8u << 16);  // planes, bits
+    for (int i = 0; i < 6; ++i) {
+        put32(b, i == 4 ? 4 : 0);  // compression, image size, resolution, colours used 4, important
+    }
+    for (std::uint32_t c : {0x000000u, 0xFF0000u, 0x00FF00u, 0x0000FFu}) {
+        put32(b, c);
+    }
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            b += static_cast<char>((c + r) % 4);
+        }
+    }
+    std::ofstream(dir + "/tiny.bmp", std::ios::binary) << b;
+    PACKEDDIB dib = BKITLoad((dir + "/tiny.bmp").c_str());
+    PACKEDDIB mask = BKITLoad((dir + "/tiny.bmp").c_str());
+    if (dib == nullptr || BKITWidth(dib) != 4 || BKITHeight(dib) != 3) {
+        return fail("BKITLoad");
+    }
+    platform::Surface screen(8, 8, 0xFFFFFF);
+    if (BKITDraw(dib, &screen, 1, 1) != 3 || screen.pixel(1, 3) != 0x000000 ||
+        screen.pixel(2, 3) != 0xFF0000) {
+        return fail("BKITDraw");
+    }
+    BKITMirror256(dib);
+    BKITDibDrawWithMask(&screen, dib, mask, 4, 4, 4, 0, 0, 0);  // mask bytes 0..3 all draw
+    if (screen.pixel(4, 6) != 0x0000FF) {
+        return fail("BKITDibDrawWithMask after BKITMirror256");
+    }
+    HPALETTE palette = CreateDIBPalette(dib);
+    BKITDibMapToPalette(mask, palette);
+    if (palette == nullptr || BKITWidth(mask) != 4) {
+        return fail("CreateDIBPalette or BKITDibMapToPalette");
+    }
+    if (BKITLoadFromResource("NO SUCH BITMAP", nullptr) != nullptr) {
+        return fail("BKITLoadFromResource");
+    }
+    DeletePalette(palette);
+    BKITFree(dib);
+    BKITFree(mask);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,5 +160,5 @@ int main(int argc, char** argv) {
     if (mainOnly < static_cast<int>(kRate) || one == 0 || one + 2 * two != 2000 || other != 0) {
         return fail("the output is not the main wave halved with two memory waves quartered");
     }
-    return 0;
+    return checkBitmaps(dir);
 }

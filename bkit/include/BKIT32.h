@@ -8,6 +8,8 @@
 #include <cstdint>
 
 #include "BKIT32_export.h"
+#include "platform/Palette.h"
+#include "platform/Surface.h"
 
 class QObject;
 
@@ -15,6 +17,12 @@ class QObject;
 typedef QObject* HWND;
 // A loaded wave (owned by the caller until FreeMemoryWave).
 typedef struct WaveRecord WaveRecord;
+// A device context: a raster surface of the platform.
+typedef platform::Surface* HDC;
+// A packed device-independent bitmap: the address of one block holding the
+// 40-byte information header, the colour table and the pixel rows (bottom-up
+// unless the height is negative), rows padded to 4 bytes.
+typedef std::uint8_t* PACKEDDIB;
 // End and reading callbacks: two caller-chosen values (numbers or addresses).
 typedef void (*WAVECALLBACK)(std::intptr_t first, std::intptr_t second);
 
@@ -35,6 +43,35 @@ BKIT32_EXPORT void NoBackSlash(char* string);
 BKIT32_EXPORT int StrCurrDate(char* buffer);
 BKIT32_EXPORT int DebugStr(const char* text);
 BKIT32_EXPORT void DebugStrOut(const char* text);
+
+// Bitmaps. BKITLoad reads a bitmap file (14-byte file header optional;
+// 12-byte core headers widened; RLE8 expanded; malformed files give null) or,
+// when no such file exists, the executable's bitmap resource of that name.
+// A module's bitmap resources are the Qt resources ":/<module>/bitmaps/<name>"
+// where <module> is the module's file name without "lib" and extensions.
+// Resource bitmaps live as long as the process; BKITFree leaves them alone.
+// Only handles from BKITLoad and BKITLoadFromResource are worked on; any
+// other address counts as null.
+BKIT32_EXPORT PACKEDDIB BKITLoad(const char* name);
+BKIT32_EXPORT PACKEDDIB BKITLoadFromResource(const char* name, HINSTANCE instance);
+BKIT32_EXPORT void BKITFree(PACKEDDIB dib);
+BKIT32_EXPORT int BKITWidth(PACKEDDIB dib);
+// As stored: negative for rows stored top-down.
+BKIT32_EXPORT int BKITHeight(PACKEDDIB dib);
+// Copies the whole bitmap 1:1 to (x, y); returns the number of rows.
+BKIT32_EXPORT int BKITDraw(PACKEDDIB dib, HDC dc, int x, int y);
+// Both 8-bit: draws the image's pixels whose mask byte is below 127, from
+// (firstColumn, firstRow) on, at most count columns per row.
+BKIT32_EXPORT int BKITDibDrawWithMask(HDC dc, PACKEDDIB image, PACKEDDIB mask, int x, int y,
+                                      int count, int unused, int firstColumn, int firstRow);
+// Mirrors an 8-bit bitmap left to right.
+BKIT32_EXPORT int BKITMirror256(PACKEDDIB dib);
+// Gives the bitmap the palette's colours, translating 8- and 4-bit pixels to
+// the nearest entries; the block grows or shrinks in place.
+BKIT32_EXPORT int BKITDibMapToPalette(PACKEDDIB dib, HPALETTE palette);
+// A palette of the bitmap's colours (the default palette above 8 bits);
+// release with DeletePalette.
+BKIT32_EXPORT HPALETTE CreateDIBPalette(PACKEDDIB dib);
 
 // The wave engine. One background wave (the main wave) streams from a RIFF
 // file through five one-second buffers; memory waves are mixed over it with

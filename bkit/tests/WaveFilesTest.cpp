@@ -28,7 +28,7 @@ class WaveFilesTest : public WaveTest {
         PlayWave(writeWave("main.wav", std::vector<std::int16_t>(400, 1000)).c_str());
         pumpFor(60);
         EXPECT_NE(PlayMemoryWave(wave), 0u);
-        pumpFor(350);
+        pumpFor(600);
         const auto out = heard();
         std::size_t at = 400;
         while (at < out.size() && out[at] == 0) {

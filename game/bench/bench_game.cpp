@@ -1,20 +1,37 @@
 // Loading a photo for a game and cutting it into 1,000 pieces, and one drag
-// step on a table of 1,000 pieces.
+// step on a table of 1,000 pieces. Then the whole road of a game through the
+// real workspace view on the offscreen platform: a photo file loaded (fitted to
+// a 1920 x 1080 window, or kept at full size), cut with every piece shown as
+// it is made, and scattered; and one drag step and one full redraw of the
+// table of the full-size game. The view benchmarks report the load and the
+// cut (Play -> playable) apart, the cut also in CPU time, and the process's
+// peak memory.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <string>
 
 #include "PIXPICK32.h"
+#include "app/CJigsawApp.h"
+#include "app/CJigsawDoc.h"
+#include "app/CMainFrame.h"
 #include "imagelib.h"
 #include "model/PuzzleBuilder.h"
+#include "settings/IniStore.h"
+#include "settings/SettingsKeys.h"
 #include "sprites/SpriteStore.h"
+#include "view/CJigsawView.h"
 #include "view/PictureLoader.h"
 
 namespace {
@@ -101,6 +118,148 @@ void BM_DragStepOnAThousandPieceTable(benchmark::State& state) {
     state.counters["pieces"] = puzzle->pieceCount;
 }
 BENCHMARK(BM_DragStepOnAThousandPieceTable)->Unit(benchmark::kMicrosecond);
+
+// A 12-megapixel photograph: a shipped one enlarged to 4000 x 3000 and
+// written once as a JPEG file.
+const std::string& viewPhotoPath() {
+    static const std::string path = [] {
+        const QImage source(QStringLiteral(TESSELLA_SOURCE_DIR) +
+                            "/data/pictures/source/hubble_deep_field.jpg");
+        const QImage photo =
+            source.scaled(4000, 3000, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const std::string file = QDir::tempPath().toStdString() + "/tessella_bench_view.jpg";
+        photo.save(QString::fromStdString(file), "JPG", 90);
+        return file;
+    }();
+    return path;
+}
+
+// CPU time of the whole process in ms: on a shared machine the wall time
+// also counts the other processes' turns.
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+double peakMiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// One program's worth of application, frame and view with its own settings.
+class Game {
+  public:
+    Game(int pieceSize, bool fitToWindow) {
+        SetIniPath(dir_.filePath("Quiet.Ini").toStdString());
+        WriteIniInt(pieceSize, keys::kOn, keys::kOff, keys::kPieceSize);
+        app_ = std::make_unique<CJigsawApp>(argc_, argv_);
+        app_->prefs.adjustOriginal = fitToWindow ? 1 : 0;
+        frame_ = std::make_unique<CMainFrame>(&doc_);
+        frame_->resize(1920, 1080);
+        frame_->show();
+        view_ = frame_->view();
+        view_->soundOptions() =
+            CSoundOptions([](const char*, unsigned) { return 1; }, [](unsigned) {});
+        QApplication::processEvents();
+    }
+    ~Game() { SetIniPath(dir_.filePath("gone/Quiet.Ini").toStdString()); }
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    CJigsawView& view() { return *view_; }
+
+  private:
+    QTemporaryDir dir_;
+    int argc_ = 1;
+    char name_[11] = "bench_view";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<CJigsawApp> app_;
+    CJigsawDoc doc_;
+    std::unique_ptr<CMainFrame> frame_;
+    CJigsawView* view_ = nullptr;
+};
+
+// Picture file -> shown picture -> cut with display -> scattered pieces, on
+// the real view. Counters: load and cut in ms, pieces, peak memory in MiB.
+void playFromFile(benchmark::State& state, int pieceSize, bool fitToWindow) {
+    const std::string& path = viewPhotoPath();
+    double loadMs = 0;
+    double cutMs = 0;
+    double cutCpuMs = 0;
+    int pieces = 0;
+    for (auto _ : state) {
+        Game game(pieceSize, fitToWindow);
+        QElapsedTimer clock;
+        clock.start();
+        game.view().loadPictureFile(QString::fromStdString(path));
+        loadMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        clock.restart();
+        const double cpuBefore = cpuMs();
+        game.view().startGame(4321);
+        QApplication::processEvents();
+        cutMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        cutCpuMs += cpuMs() - cpuBefore;
+        const auto* puzzle = game.view().session().puzzle();
+        if (puzzle == nullptr) {
+            state.SkipWithError("the photo was not cut");
+            return;
+        }
+        pieces = puzzle->pieceCount;
+    }
+    const auto runs = static_cast<double>(state.iterations());
+    state.counters["load_ms"] = loadMs / runs;
+    state.counters["play_to_playable_ms"] = cutMs / runs;
+    state.counters["play_to_playable_cpu_ms"] = cutCpuMs / runs;
+    state.counters["pieces"] = pieces;
+    state.counters["peak_MiB"] = peakMiB();
+}
+
+// About 1,000 pieces of 19 pixels from the photo fitted to the window.
+void BM_ViewPlayFittedThousand(benchmark::State& state) {
+    playFromFile(state, 19, true);
+}
+BENCHMARK(BM_ViewPlayFittedThousand)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// About 10,000 pieces of 34 pixels from the full-size photo.
+void BM_ViewPlayFullSizeTenThousand(benchmark::State& state) {
+    playFromFile(state, 34, false);
+}
+BENCHMARK(BM_ViewPlayFullSizeTenThousand)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// One drag step and one full redraw of the visible table of the full-size
+// 10,000-piece game.
+void BM_ViewTenThousandDragAndRedraw(benchmark::State& state) {
+    Game game(34, false);
+    game.view().loadPictureFile(QString::fromStdString(viewPhotoPath()));
+    game.view().startGame(4321);
+    sprites::SpriteStore& store = *game.view().session().store();
+    const platform::Surface& shown = game.view().windowSurface();
+    platform::Surface window(shown.width(), shown.height());
+    const platform::Rect visible{store.scrollX(), store.scrollY(), store.scrollX() + shown.width(),
+                                 store.scrollY() + shown.height()};
+    sprites::Sprite* s = store.at(store.count() / 2);
+    store.setHeld(s);
+    double dragNs = 0;
+    double redrawNs = 0;
+    int step = 0;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        clock.start();
+        store.moveHeldToPointer(&window, 400 + step % 200, 300 + step % 150);
+        dragNs += static_cast<double>(clock.nsecsElapsed());
+        clock.restart();
+        store.redrawArea(nullptr, visible, false);
+        redrawNs += static_cast<double>(clock.nsecsElapsed());
+        ++step;
+    }
+    store.releaseHeld();
+    state.counters["drag_step_us"] = dragNs / 1e3 / step;
+    state.counters["full_redraw_ms"] = redrawNs / 1e6 / step;
+    state.counters["pieces"] = store.count();
+}
+BENCHMARK(BM_ViewTenThousandDragAndRedraw)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

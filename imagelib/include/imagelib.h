@@ -125,4 +125,12 @@ IMAGELIB_EXPORT int IMGDrawPreview(int slot, platform::Surface* dc, int left, in
 // Ordinal 63: tells size and bits per pixel of the picture in a file without
 // decoding its pixels. Returns 1 when the file holds a readable picture.
 IMAGELIB_EXPORT int IMGPingFile(const char* path, int* width, int* height, int* bits);
+
+// No ordinal (this library's own): the reads that follow may decode a JPEG of
+// exactly fullWidth x fullHeight at 1/2, 1/4 or 1/8 of its size, the smallest
+// of these that is still at least width x height, so that a picture about to
+// be shrunk to that size is never held in full. Pictures of another size
+// (an emblem before the main picture, say) are read in full, and
+// IMGSetDecodeFloor(0, 0, 0, 0) restores full-size reads.
+IMAGELIB_EXPORT void IMGSetDecodeFloor(int fullWidth, int fullHeight, int width, int height);
 }

@@ -29,10 +29,15 @@ using imagelib::slotTable;
 constexpr long long kMaxFileBytes = 512LL * 1024 * 1024;
 
 int loadingPriority = IMG_PRIORITY_MEDIUM;
+// The picture size and the floor of the next reads' JPEG decoder scale.
+QSize decodeFloorFull;
+QSize decodeFloor;
 
 int slotFromBytes(const std::vector<std::uint8_t>& bytes) {
     return platform::withoutThrowing(-1, [&] {
-        auto dib = imagelib::PictureDecoder(bytes.data(), bytes.size()).decode();
+        imagelib::PictureDecoder decoder(bytes.data(), bytes.size());
+        decoder.setFloor(decodeFloorFull, decodeFloor);
+        auto dib = decoder.decode();
         return dib.isNull() ? -1 : slotTable().add(std::move(dib));
     });
 }
@@ -300,6 +305,11 @@ int IMGDrawPreview(int slot, platform::Surface* dc, int left, int top, int right
         imagelib::DibPainter(s->dib).fit(*dc, {left, top, right, bottom}, background);
         return 1;
     });
+}
+
+void IMGSetDecodeFloor(int fullWidth, int fullHeight, int width, int height) {
+    decodeFloorFull = QSize(fullWidth, fullHeight);
+    decodeFloor = QSize(width, height);
 }
 
 int IMGPingFile(const char* path, int* width, int* height, int* bits) {

@@ -56,6 +56,19 @@ const char* PictureDecoder::qtFormat() const {
     return nullptr;
 }
 
+int PictureDecoder::scaleDivisor(QSize size) const {
+    if (floor_.isEmpty() || size != floorFull_) {
+        return 1;
+    }
+    for (int divisor : {8, 4, 2}) {
+        if (size.width() / divisor >= floor_.width() &&
+            size.height() / divisor >= floor_.height()) {
+            return divisor;
+        }
+    }
+    return 1;
+}
+
 bool PictureDecoder::ping(int* width, int* height, int* bits) const {
     const char* format = qtFormat();
     if (format == nullptr) {
@@ -106,6 +119,12 @@ platform::PackedDib PictureDecoder::decode() const {
     if (size.isValid() && !sizeAllowed(size.width(), size.height())) {
         return {};
     }
+    const bool jpeg = std::strcmp(format, "jpeg") == 0;
+    const int divisor = jpeg && size.isValid() ? scaleDivisor(size) : 1;
+    if (divisor > 1) {
+        // Qt's JPEG reader picks the decoder's scale from the requested size.
+        reader.setScaledSize(QSize(size.width() / divisor, size.height() / divisor));
+    }
     QImage image;
     if ((std::strcmp(format, "bmp") == 0 && !bitmapComplete(data_, size_)) ||
         (std::strcmp(format, "gif") == 0 && !gifComplete(data_, size_))) {
@@ -113,7 +132,7 @@ platform::PackedDib PictureDecoder::decode() const {
     }
     // Qt's JPEG reader makes up the missing end of a cut file, so a request
     // for bytes beyond the end is what tells such a file apart.
-    if (!reader.read(&image) || (std::strcmp(format, "jpeg") == 0 && device.readPastEnd())) {
+    if (!reader.read(&image) || (jpeg && device.readPastEnd())) {
         return {};
     }
     Progress converting(80, 100);

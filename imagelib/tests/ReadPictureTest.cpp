@@ -179,3 +179,33 @@ TEST(ReadPicture, ProgressGrowsToHundredWhileALargePictureIsReadAndResampled) {
         }
     }
 }
+
+// With a decode floor a JPEG of the named size is read at the smallest of the
+// decoder's scales that still covers the floor, with its colours in place;
+// pictures of another size, and reads after the floor is lifted, stay whole.
+TEST(ReadPicture, AJpegIsDecodedAtTheSmallestScaleThatCoversTheFloor) {
+    const QByteArray jpeg = testpics::encode(testpics::quadrants(1600, 1200), "jpeg");
+    const auto read = [&] {
+        return IMGReadFromMemory(reinterpret_cast<const std::uint8_t*>(jpeg.data()),
+                                 static_cast<std::uint32_t>(jpeg.size()));
+    };
+    struct Case {
+        int fullWidth, fullHeight, floorWidth, floorHeight, width, height;
+    };
+    const Case cases[] = {{1600, 1200, 700, 500, 800, 600},   {1600, 1200, 300, 100, 400, 300},
+                          {1600, 1200, 150, 150, 200, 150},   {1600, 1200, 801, 10, 1600, 1200},
+                          {1600, 1201, 100, 100, 1600, 1200}, {0, 0, 0, 0, 1600, 1200}};
+    for (const Case& c : cases) {
+        IMGSetDecodeFloor(c.fullWidth, c.fullHeight, c.floorWidth, c.floorHeight);
+        const int slot = read();
+        IMGSetDecodeFloor(0, 0, 0, 0);
+        ASSERT_GE(slot, 0);
+        int w = 0, h = 0, bits = 0;
+        IMGGetDib(slot, &w, &h, &bits);
+        EXPECT_EQ(w, c.width) << c.floorWidth;
+        EXPECT_EQ(h, c.height) << c.floorWidth;
+        EXPECT_TRUE(near(slotPixel(slot, w / 4, h / 4), 0xFF0000, 8));
+        EXPECT_TRUE(near(slotPixel(slot, 3 * w / 4, 3 * h / 4), 0xFFFFFF, 8));
+        IMGFree(slot);
+    }
+}

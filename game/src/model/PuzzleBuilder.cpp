@@ -86,8 +86,12 @@ std::unique_ptr<Puzzle> PuzzleBuilder::Build(platform::Surface& picture, const R
                                          grid.pieceWidth, grid.pieceHeight};
             auto sprite = sprites::Sprite::create(&picture, box.left, box.top, box.width,
                                                   box.height, cell, &bits);
+            platform::Rect shown{};
             if (window != nullptr) {
                 sprite->showCut(*window, puzzle->offsetX, puzzle->offsetY);
+                const platform::Rect box = sprite->box();
+                shown = {box.left + puzzle->offsetX, box.top + puzzle->offsetY,
+                         box.right + puzzle->offsetX, box.bottom + puzzle->offsetY};
             } else {
                 sprite->paintBevel();
             }
@@ -99,7 +103,7 @@ std::unique_ptr<Puzzle> PuzzleBuilder::Build(platform::Surface& picture, const R
             store.setPosition(s, placement.Offset().x + p.x, placement.Offset().y + p.y);
             ++puzzle->pieceCount;
             if (hooks.piece) {
-                hooks.piece(puzzle->pieceCount);
+                hooks.piece(puzzle->pieceCount, shown);
             }
             const int before = progress / 400;
             progress += step;

@@ -33,11 +33,13 @@ class PuzzleBuilder {
         int placementFlags = 0;                   // SpriteStore::kOnMove | kOnSnap
         std::optional<std::uint32_t> background;  // colour reference
     };
-    // Called with the percentage whenever it has grown by 4, and with the
-    // piece count after every piece (the caller lets messages through).
+    // Called with the percentage whenever it has grown by 4, and after every
+    // piece with the piece count and the window rectangle the piece was
+    // shown in (empty without a window); the caller shows that rectangle and
+    // lets messages through.
     struct Hooks {
         std::function<void(int percent)> progress;
-        std::function<void(int pieces)> piece;
+        std::function<void(int pieces, const platform::Rect& shown)> piece;
         // Replaces the picture by one of the given size; nearest-neighbour
         // stretching when not given.
         std::function<void(platform::Surface& picture, int width, int height)> resample;

@@ -1,6 +1,7 @@
 #include "view/CJigsawView.h"
 
 #include <QDir>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimerEvent>
@@ -389,11 +390,13 @@ void CJigsawView::resizeEvent(QResizeEvent* event) {
     }
 }
 
-void CJigsawView::paintEvent(QPaintEvent*) {
+void CJigsawView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QImage image(reinterpret_cast<const uchar*>(window_.bits()), window_.width(),
                        window_.height(), window_.bytesPerLine(), QImage::Format_RGB32);
-    painter.drawImage(0, 0, image);
+    // Only what needs painting: during a cut that is one piece's rectangle.
+    const QRect area = event->rect();
+    painter.drawImage(area.topLeft(), image, area);
     if (session_.clock.Paused()) {
         pauseDisplay_.Paint(painter, viewport()->size());
     }

@@ -29,6 +29,8 @@
 namespace {
 
 constexpr int kMenuBarPopups = 6;  // Game, Play, View, Options, Information, Help
+// Longest stretch of a cut without letting window events through (ms).
+constexpr int kCutEventsMs = 15;
 
 // The room the table has on the screen once the main window's frame, caption
 // and tool bar are taken off; the zoom-out limit is measured against it.
@@ -287,9 +289,11 @@ void CJigsawView::startGame(unsigned seed) {
     const PuzzleBuilder::Request request = cutRequest(seed);
     sounds_.PlayLooped(1123);
     PuzzleBuilder::Hooks hooks;
-    hooks.piece = [this](int pieces) {
-        viewport()->update();
-        ViewProgress::letEventsThrough();
+    // Each piece is shown through its own rectangle; the window system gets
+    // its turn at most every kCutEventsMs.
+    hooks.piece = [this, &progress](int pieces, const platform::Rect& shown) {
+        viewport()->update(shown.left, shown.top, shown.width(), shown.height());
+        progress.letEventsThroughEvery(kCutEventsMs);
         showCutCursor(pieces);
     };
     hooks.progress = [&progress](int percent) { progress.report(percent); };
@@ -305,6 +309,8 @@ void CJigsawView::startGame(unsigned seed) {
         window_.fill(window_.bounds(), platform::pixelFromColorRef(background_));
     }
     Puzzle& puzzle = session_.Cut(request, hooks, &window_);
+    // What arrived since the last piece is refused while the cut still holds.
+    ViewProgress::letEventsThrough();
     interaction_->ResetDrops(puzzle.pieceCount);
     sounds_.Stop();
     if (app) {

@@ -42,6 +42,25 @@ class ImageProgressScope {
     bool installed_;
 };
 
+bool decodedAtScale(int width, int height, int fullWidth, int fullHeight) {
+    for (int divisor : {2, 4, 8}) {
+        if (width == fullWidth / divisor && height == fullHeight / divisor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The size the picture is shown at: the saved size when it is fixed, else its
+// fit to the window.
+PictureFit targetSize(const PictureLoader::Request& request, int width, int height) {
+    if (request.fixedSize) {
+        return {request.clientRight, request.clientBottom, true};
+    }
+    return PictureFit::ToWindow(width, height, request.clientRight, request.clientBottom,
+                                request.adjustToWindow);
+}
+
 }  // namespace
 
 platform::Surface PictureLoader::Bitmap(int slot, int width, int height) {
@@ -64,8 +83,18 @@ bool PictureLoader::Load(const Request& request, const Hooks& hooks, Result& res
     Hooks steps = hooks;
     const ImageProgressScope installed(steps);
     int slot = request.slot;
+    int fullWidth = 0;
+    int fullHeight = 0;
+    int bits = 0;
+    const bool pinged =
+        slot < 0 && IMGPingFile(request.path.c_str(), &fullWidth, &fullHeight, &bits) != 0;
     if (slot < 0) {
+        const PictureFit target = targetSize(request, fullWidth, fullHeight);
+        if (pinged && target.resample) {
+            IMGSetDecodeFloor(fullWidth, fullHeight, target.width, target.height);
+        }
         slot = GetImageHandle(request.path.c_str()) - 1;
+        IMGSetDecodeFloor(0, 0, 0, 0);
     }
     if (slot < 0) {
         if (error != nullptr) {
@@ -81,21 +110,17 @@ bool PictureLoader::Load(const Request& request, const Hooks& hooks, Result& res
     int width = 0;
     int height = 0;
     IMGGetRect(slot, &left, &top, &width, &height);
-    if (request.fixedSize) {
-        width = request.clientRight;
-        height = request.clientBottom;
-        IMGResample(slot, width, height);
-    } else {
-        const PictureFit fit = PictureFit::ToWindow(width, height, request.clientRight,
-                                                    request.clientBottom, request.adjustToWindow);
-        if (fit.resample) {
-            if (steps.status) {
-                steps.status("Adjusting size of image");
-            }
-            width = fit.width;
-            height = fit.height;
-            IMGResample(slot, width, height);
+    // A JPEG decoded at a reduced scale is fitted as from its full size.
+    const PictureFit target = pinged && decodedAtScale(width, height, fullWidth, fullHeight)
+                                  ? targetSize(request, fullWidth, fullHeight)
+                                  : targetSize(request, width, height);
+    if (target.resample) {
+        if (steps.status && !request.fixedSize) {
+            steps.status("Adjusting size of image");
         }
+        width = target.width;
+        height = target.height;
+        IMGResample(slot, width, height);
     }
     MergeLogo(request.path.c_str(), slot + 1);
     if (steps.status) {

@@ -43,6 +43,14 @@ void ViewProgress::letEventsThrough() {
     QCoreApplication::processEvents();
 }
 
+void ViewProgress::letEventsThroughEvery(int milliseconds) {
+    if (sinceEvents_.isValid() && !sinceEvents_.hasExpired(milliseconds)) {
+        return;
+    }
+    letEventsThrough();
+    sinceEvents_.start();
+}
+
 void ViewProgress::close() {
     delete indicator_.data();
     indicator_ = nullptr;

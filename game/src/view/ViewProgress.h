@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 
@@ -35,6 +36,10 @@ class ViewProgress {
     // Lets pending events through; the busy count keeps commands and timer
     // ticks of the view out meanwhile.
     static void letEventsThrough();
+    // The same, but only once at least milliseconds have passed since this
+    // operation last let them through, so that a stream of small steps
+    // spends its time working rather than serving the window system.
+    void letEventsThroughEvery(int milliseconds);
 
   private:
     void close();
@@ -44,4 +49,5 @@ class ViewProgress {
     QPointer<controls::ProgressIndicator> indicator_;
     QString label_;
     long maximum_ = 100;
+    QElapsedTimer sinceEvents_;
 };

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
 #include "model/PictureFit.h"
 #include "model/PuzzleBuilder.h"
 #include "model/ScatterPlacement.h"
+#include "savegame/SavedGame.h"
 
 namespace {
 
@@ -127,3 +129,74 @@ TEST(PuzzleBuilderTest, LargestZoomOutCountsTheReductionsThatFit) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whether (x, y) lies next to a point where four cells meet: the pieces of a
+// cut leave those pixels to nobody.
+bool nearFourCellCorner(int x, int y, int piece) {
+    const int cx = (x + 1) / piece * piece;
+    const int cy = (y + 1) / piece * piece;
+    return cx > 0 && cy > 0 && std::abs(x - cx) <= 1 && std::abs(y - cy) <= 1;
+}
+
+}  // namespace
+
+// Every piece is shown in its picture place as it is cut, and only there: the
+// window ends up as the bevelled picture at the display offset, and the hook
+// is told each piece's rectangle.
+TEST(PuzzleBuilderTest, TheCutShowsEveryPieceInPlaceThroughItsOwnRectangle) {
+    constexpr int kBackground = 0x123456;
+    platform::Surface picture = gradient(300, 240);
+    platform::Surface window(800, 600, kBackground);
+    platform::Rect shownAll{800, 600, 0, 0};
+    int shownPieces = 0;
+    PuzzleBuilder::Hooks hooks;
+    hooks.piece = [&](int, const platform::Rect& shown) {
+        ++shownPieces;
+        shownAll = {std::min(shownAll.left, shown.left), std::min(shownAll.top, shown.top),
+                    std::max(shownAll.right, shown.right), std::max(shownAll.bottom, shown.bottom)};
+    };
+    const auto puzzle = PuzzleBuilder::Build(picture, request(30, 5), hooks, &window);
+    const int ox = puzzle->offsetX;
+    const int oy = puzzle->offsetY;
+    ASSERT_EQ(shownPieces, 80);
+    EXPECT_EQ(shownAll, (platform::Rect{ox - 10, oy - 10, ox + 310, oy + 250}));  // margins 10
+    for (int y = 0; y < window.height(); ++y) {
+        for (int x = 0; x < window.width(); ++x) {
+            const int px = x - ox;
+            const int py = y - oy;
+            const bool onPicture = px >= 0 && px < 300 && py >= 0 && py < 240;
+            if (!onPicture) {
+                ASSERT_EQ(window.pixel(x, y), kBackground) << x << "," << y;
+            } else if (!nearFourCellCorner(px, py, 30)) {
+                ASSERT_EQ(window.pixel(x, y), picture.pixel(px, py)) << px << "," << py;
+            }
+        }
+    }
+}
+
+// A game of 10,000 pieces saves and restores byte for byte.
+TEST(PuzzleBuilderTest, TenThousandPiecesSaveAndRestore) {
+    platform::Surface picture = gradient(1000, 1000);
+    auto puzzle = PuzzleBuilder::Build(picture, request(10, 2024), {}, nullptr);
+    ASSERT_EQ(puzzle->pieceCount, 10000);
+    SavedGame game;
+    SavedGameHeader& h = game.header;
+    h.picturePath = "/pictures/photo.jpg";
+    h.seed = 2024;
+    h.pictureRight = 1000;
+    h.pictureBottom = 1000;
+    h.pieceWidth = h.pieceHeight = 10;
+    h.pieceCount = 10000;
+    h.workspaceWidth = h.workspaceHeight = 2000;
+    game.lowerRightRims = std::move(puzzle->lowerRightRims);
+    game.upperLeftRims = std::move(puzzle->upperLeftRims);
+    game.store = std::move(puzzle->store);
+    const auto bytes = game.encode();
+    SavedGame back;
+    ASSERT_EQ(SavedGame::decode(bytes, 1024, 768, back), "");
+    EXPECT_EQ(back.store->count(), 10000);
+    EXPECT_EQ(back.lowerRightRims.count(), game.lowerRightRims.count());
+    EXPECT_EQ(back.encode(), bytes);
+}
