@@ -28,8 +28,13 @@ std::string installationKey(const std::string& dir) {
     return std::string(kKeyPrefix) + location;
 }
 
-std::string moduleDirectory(HINSTANCE instance) {
-    const std::string module = platform::modulePathOf(instance);
+// The installation directory of every module of this process: that of the
+// running program, from its real path (not argv[0], a bare name when the
+// program was started through PATH). Libraries are installed apart from the
+// program (lib/ beside bin/) yet belong to its installation, so the program
+// and the picture library find one Orbis.inf and one settings file.
+std::string moduleDirectory() {
+    const std::string module = platform::executablePath();
     const std::size_t slash = module.rfind(platform::kSeparator);
     return slash == std::string::npos ? std::string() : module.substr(0, slash + 1);
 }
@@ -85,11 +90,11 @@ int returnFrom(const std::string& dir, int result) {
 
 extern "C" {
 
-int QueryIniPathName(char* buffer, int length, HINSTANCE instance) {
+int QueryIniPathName(char* buffer, int length, HINSTANCE /*instance*/) {
     if (buffer == nullptr || length <= 0) {
         return 0;
     }
-    const std::string moduleDir = moduleDirectory(instance);
+    const std::string moduleDir = moduleDirectory();
     if (!copyIfFits(buffer, length, moduleDir)) {
         buffer[0] = '\0';
     }

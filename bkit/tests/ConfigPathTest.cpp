@@ -40,6 +40,13 @@ TEST_F(ConfigPathTest, WithoutKeyTheModuleDirectoryIsReturned) {
     EXPECT_EQ(std::string(buf), programDirectory());
 }
 
+// A library lies in lib/, apart from the program, yet shares its settings.
+TEST_F(ConfigPathTest, ALibraryModuleGetsTheProgramDirectory) {
+    char buf[260];
+    EXPECT_EQ(QueryIniPathName(buf, sizeof buf, reinterpret_cast<HINSTANCE>(&QueryIniPathName)), 0);
+    EXPECT_EQ(std::string(buf), programDirectory());
+}
+
 TEST_F(ConfigPathTest, KeyNamesTheInstallationDirectory) {
     install("/opt/jigsaw");
     char buf[260];

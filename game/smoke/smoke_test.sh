@@ -8,7 +8,9 @@
 #      in the folder of the shipped pictures; the frame's bars, the menu bar
 #      toggle and the help window.
 #   2. A shipped picture on the command line: cut it, drag a piece, and keep
-#      a screenshot of the game in progress (smoke_game.png).
+#      a screenshot of the game in progress (smoke_game.png); then open the
+#      original picture (F3), the overview (Ctrl+F3) and the status window
+#      (F4) and keep a screenshot of all three (smoke_windows.png).
 #   3. A tiny picture of four coloured quadrants: cut into 2 x 2 pieces, put
 #      together with the mouse, a name entered in Congratulations and found
 #      in the Hall of Fame and in the settings file.
@@ -150,6 +152,28 @@ convert "$work/dragged.png" -crop "${vw}x${vh}+${vx}+${vy}" +repage "$work/dragg
 [ "$(differ "$work/cut_view.png" "$work/dragged_view.png")" -gt 500 ] ||
   fail "dragging the piece at ($px, $py) of the view changed nothing"
 cp "$work/dragged.png" "$out/smoke_game.png"
+
+# The three windows: Original (F3), Overview (Ctrl+F3) and Status (F4).
+open_window() {  # key, window name regex, what it is
+  local try
+  for try in 1 2 3; do
+    xdotool windowfocus --sync "$wid"
+    sleep 0.5
+    xdotool key --clearmodifiers "$1"
+    wait_window "$2" 5 >/dev/null && return 0
+  done
+  fail "$1 opened no $3"
+}
+open_window F3 '^Original$' "original picture"
+open_window ctrl+F3 '^Overview$' "overview"
+open_window F4 '^Status$' "status window"
+sleep 2  # the opening animation ends, the clock ticks into the status window
+import -window root "$out/smoke_windows.png"
+overview=$(wait_window '^Overview$' 1)
+eval "$(xdotool getwindowgeometry --shell "$overview")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/overview.png"
+[ "$(colours "$work/overview.png" "${WIDTH}x${HEIGHT}+0+0")" -ge 50 ] ||
+  fail "the overview shows no pieces"
 quit_program
 
 # --- 3. The tiny puzzle, finished with the mouse ----------------------------

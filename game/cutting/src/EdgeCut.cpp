@@ -9,11 +9,6 @@ namespace cutting {
 
 namespace {
 
-struct Point {
-    std::int64_t x;
-    std::int64_t y;
-};
-
 // Runs are clipped to the mask anyway; this only keeps far-off coordinates
 // from wrapping when narrowed to int.
 int toCoordinate(std::int64_t v) {
@@ -31,17 +26,13 @@ std::int64_t floorLog2(std::int64_t n) {
 }
 
 // scale x sqrt(radius^2 - offset^2) / radius: a quarter ellipse of height
-// scale over radius positions; 0 when either is 0. The root is taken of the
-// whole radicand, scale squared included, and keeps the sign of scale: a head
-// side that lies beyond the head centre narrows the head instead of widening
-// it past the side.
+// |scale| over radius positions; 0 when either is 0. The root is taken of the
+// whole radicand, scale squared included, so the result is never negative.
 std::int64_t ellipse(std::int64_t radius, std::int64_t offset, std::int64_t scale) {
     if (scale == 0 || radius == 0) {
         return 0;
     }
-    const std::int64_t size =
-        scaledSqrt((radius * radius - offset * offset) * scale * scale) / radius;
-    return scale < 0 ? -size : size;
+    return scaledSqrt((radius * radius - offset * offset) * scale * scale) / radius;
 }
 
 }  // namespace
@@ -93,48 +84,54 @@ void EdgeCut::paint2(std::int64_t d, std::int64_t p1, std::int64_t p2, bool give
     paintRun(d, p1, d, p2, give);
 }
 
-// The run from (d1, p1) to (d2, p2) is one pixel thick; its two ends are
-// mapped into each mask and the box between them is filled.
-void EdgeCut::paintRun(std::int64_t d1, std::int64_t p1, std::int64_t d2, std::int64_t p2,
-                       bool give) {
+// Where the point of depth d and position p lies in A's mask and in B's.
+EdgeCut::Place EdgeCut::place(std::int64_t d, std::int64_t p) const {
     const std::int64_t mx = marginX_;
     const std::int64_t my = marginY_;
     const std::int64_t pw = pieceWidth_;
     const std::int64_t ph = pieceHeight_;
-    auto inA = [&](std::int64_t d, std::int64_t p) -> Point {
-        switch (orientation_) {
-            case EdgeOrientation::LeftPieceGrows:
-                return {mx + pw + d, my + p};
-            case EdgeOrientation::RightPieceGrows:
-                return {mx - d - 1, my + p};
-            case EdgeOrientation::UpperPieceGrows:
-                return {mx + p, my + ph + d};
-            case EdgeOrientation::LowerPieceGrows:
-                break;
+    switch (orientation_) {
+        case EdgeOrientation::LeftPieceGrows:
+            return {mx + pw + d, my + p, mx + d, my + p};
+        case EdgeOrientation::RightPieceGrows:
+            return {mx - d - 1, my + p, mx + pw - d - 1, my + p};
+        case EdgeOrientation::UpperPieceGrows:
+            return {mx + p, my + ph + d, mx + p, my + d};
+        case EdgeOrientation::LowerPieceGrows:
+            break;
+    }
+    return {mx + p, my - d - 1, mx + p, my + ph - d - 1};
+}
+
+// The run from (d1, p1) to (d2, p2) is one pixel thick; its two ends are
+// mapped into each mask and the box between them is filled.
+void EdgeCut::paintRun(std::int64_t d1, std::int64_t p1, std::int64_t d2, std::int64_t p2,
+                       bool give) {
+    const Place from = place(d1, p1);
+    const Place to = place(d2, p2);
+    maskA_->fill(toCoordinate(from.ax), toCoordinate(from.ay), toCoordinate(to.ax),
+                 toCoordinate(to.ay), give);
+    maskB_->fill(toCoordinate(from.bx), toCoordinate(from.by), toCoordinate(to.bx),
+                 toCoordinate(to.by), !give);
+}
+
+// A row of the knob's head: like paint2 with give set, except that a pixel B
+// no longer holds stays where it is. On pieces with margins under 7 the head
+// may reach depth M - 1, where it can meet the knob that a crossing edge of B
+// grew first (for example 12 x 12 pieces, 5 x 5 cells, seed 21, pixel
+// (20, 20)); handing that pixel to A as well would give it two owners.
+// Wherever B holds the pixel, which is everywhere else, this is paint2.
+void EdgeCut::paintHeadRow(std::int64_t d, std::int64_t p1, std::int64_t p2) {
+    for (std::int64_t p = std::min(p1, p2); p <= std::max(p1, p2); ++p) {
+        const Place at = place(d, p);
+        const int bx = toCoordinate(at.bx);
+        const int by = toCoordinate(at.by);
+        if (maskB_->pixel(bx, by)) {
+            maskA_->fill(toCoordinate(at.ax), toCoordinate(at.ay), toCoordinate(at.ax),
+                         toCoordinate(at.ay), true);
+            maskB_->fill(bx, by, bx, by, false);
         }
-        return {mx + p, my - d - 1};
-    };
-    auto inB = [&](std::int64_t d, std::int64_t p) -> Point {
-        switch (orientation_) {
-            case EdgeOrientation::LeftPieceGrows:
-                return {mx + d, my + p};
-            case EdgeOrientation::RightPieceGrows:
-                return {mx + pw - d - 1, my + p};
-            case EdgeOrientation::UpperPieceGrows:
-                return {mx + p, my + d};
-            case EdgeOrientation::LowerPieceGrows:
-                break;
-        }
-        return {mx + p, my + ph - d - 1};
-    };
-    const Point a1 = inA(d1, p1);
-    const Point a2 = inA(d2, p2);
-    const Point b1 = inB(d1, p1);
-    const Point b2 = inB(d2, p2);
-    maskA_->fill(toCoordinate(a1.x), toCoordinate(a1.y), toCoordinate(a2.x), toCoordinate(a2.y),
-                 give);
-    maskB_->fill(toCoordinate(b1.x), toCoordinate(b1.y), toCoordinate(b2.x), toCoordinate(b2.y),
-                 !give);
+    }
 }
 
 // The walk keeps its depth scaled by k = floor(log2 L): slope s changes by one
@@ -211,10 +208,9 @@ EdgeCut::Knob EdgeCut::drawKnob() const {
     if (k.q2 >= len * 2 / 3) {
         k.q2 = len * 2 / 3 - 1;
     }
-    // With margins under 7 the range is reversed and the draw could reach
-    // depth M - 1, where knobs of two edges of one cell meet near its corner;
-    // the head stays two pixels short of the margin instead.
-    k.t = std::min(rnd((std::max(k.h1, k.h2) + m) / 2, m - 2), m - 2);
+    // With margins under 7 the range is reversed (rnd swaps its bounds), so
+    // the top may then lie above M - 2.
+    k.t = rnd((std::max(k.h1, k.h2) + m) / 2, m - 2);
     const std::int64_t c1 = rnd(k.a, k.b);
     const std::int64_t c2 = rnd(k.a, k.b);
     k.c = (c1 + c2) / 2;
@@ -240,19 +236,19 @@ void EdgeCut::paintLeftShoulder(const Knob& k) {
 void EdgeCut::paintHead(const Knob& k) {
     for (std::int64_t j = 0; j <= k.h1; ++j) {
         const std::int64_t w = easeCurve(j, k.h1, k.a - k.q1);
-        paint2(j, k.a - w, k.c, true);
+        paintHeadRow(j, k.a - w, k.c);
     }
     for (std::int64_t j = k.h1 + 1; j <= k.t; ++j) {
         const std::int64_t w = ellipse(k.t - k.h1, j - k.h1, k.c - k.q1);
-        paint2(j, k.c - w - 1, k.c, true);
+        paintHeadRow(j, k.c - w - 1, k.c);
     }
     for (std::int64_t j = k.t; j >= k.h2; --j) {
         const std::int64_t w = ellipse(k.t - k.h2, j - k.h2, k.q2 - k.c);
-        paint2(j, k.c, k.c + w + 1, true);
+        paintHeadRow(j, k.c, k.c + w + 1);
     }
     for (std::int64_t j = k.h2 > k.t ? k.t : k.h2 - 1; j >= 0; --j) {
         const std::int64_t w = easeCurve(j, k.h2, k.q2 - k.b);
-        paint2(j, k.b + w, k.c, true);
+        paintHeadRow(j, k.b + w, k.c);
     }
 }
 

@@ -62,8 +62,8 @@ Run* SpanRegion::allocate(std::size_t runs) {
     return static_cast<Run*>(std::calloc(runs + kTailRecords, sizeof(Run)));
 }
 
-SpanRegion::SpanRegion(Run* block, int count) : runs_(block), count_(count) {
-    finish();
+SpanRegion::SpanRegion(Run* block, int count, Tail tail) : runs_(block), count_(count) {
+    finish(tail);
 }
 
 SpanRegion::SpanRegion(SpanRegion&& other) noexcept
@@ -105,7 +105,7 @@ SpanRegion SpanRegion::fromRect(int left, int top, int right, int bottom) {
     if (!empty) {
         block[0] = makeRun(left, right, top, bottom);
     }
-    return SpanRegion(block, empty ? 0 : 1);
+    return SpanRegion(block, empty ? 0 : 1, Tail::kKeep);
 }
 
 SpanRegion SpanRegion::fromMask(const MaskBits& mask) {
@@ -131,9 +131,13 @@ SpanRegion SpanRegion::fromMask(const MaskBits& mask) {
     return SpanRegion(block, count);
 }
 
-// Writes the terminating run and the zeroed tail, shrinks the block to its
+// Drops a last run whose bottom is row 0 (unless tail says to keep it),
+// writes the terminating run and the zeroed tail, shrinks the block to its
 // final size and brings bounds and classification up to date.
-void SpanRegion::finish() {
+void SpanRegion::finish(Tail tail) {
+    if (tail == Tail::kDropRowZero && count_ > 0 && runs_[count_ - 1].bottom == 0) {
+        --count_;
+    }
     writeTail();
     capacity_ = static_cast<std::size_t>(count_);
     auto* shrunk = static_cast<Run*>(std::realloc(runs_, sizeof(Run) * (capacity_ + kTailRecords)));
@@ -156,22 +160,22 @@ void SpanRegion::growBounds(const RegionBounds& b, bool empty) {
     }
     bounds_.left = std::min(bounds_.left, b.left);
     bounds_.right = std::max(bounds_.right, b.right);
-    bounds_.top = std::min(bounds_.top, b.top);
-    bounds_.bottom = std::max(bounds_.bottom, b.bottom);
+    bounds_.bottom = b.bottom;  // the top stays that of the first run
 }
 
+// left is the smallest run left and right the largest run right, never below
+// 0; top and bottom are those of the first and the last run, which for an
+// appended, unsorted collection need not be its extremes (the saved form
+// carries these bounds as they are).
 void SpanRegion::computeBounds() {
     if (count_ == 0) {
         bounds_ = RegionBounds{};
         return;
     }
-    RegionBounds b{INT16_MAX, INT16_MIN, INT16_MAX, INT16_MIN};
+    RegionBounds b{kBeyond, 0, runs_[0].top, runs_[count_ - 1].bottom};
     for (int i = 0; i < count_; ++i) {
-        const Run& r = runs_[i];
-        b.left = std::min(b.left, r.left);
-        b.right = std::max(b.right, r.right);
-        b.top = std::min(b.top, r.top);
-        b.bottom = std::max(b.bottom, r.bottom);
+        b.left = std::min(b.left, runs_[i].left);
+        b.right = std::max(b.right, runs_[i].right);
     }
     bounds_ = b;
 }
@@ -246,15 +250,16 @@ bool SpanRegion::contains(int x, int y) const {
     if (!usable()) {
         return false;
     }
-    if (count_ == 0 || x < bounds_.left || x > bounds_.right || y < bounds_.top ||
-        y > bounds_.bottom) {
-        return false;
-    }
     Busy busy(*this);
     if (!simple_) {
+        // The bounds of an unsorted collection need not cover its runs.
         return std::any_of(runs_, runs_ + count_, [&](const Run& r) {
             return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
         });
+    }
+    if (count_ == 0 || x < bounds_.left || x > bounds_.right || y < bounds_.top ||
+        y > bounds_.bottom) {
+        return false;
     }
     // Bisection for the last run at or before (y, x) in (top, left) order.
     int lo = 0;
@@ -275,7 +280,7 @@ bool SpanRegion::contains(int x, int y) const {
     return r.top == y && x <= r.right;
 }
 
-void SpanRegion::append(const SpanRegion& b) {
+void SpanRegion::append(const SpanRegion& b, Tail tail) {
     if (!usable() || !b.usable()) {
         return;
     }
@@ -306,6 +311,12 @@ void SpanRegion::append(const SpanRegion& b) {
     simple_ = simple_ && bSimple && ordered;
     growBounds(bBounds, count_ == 0);
     count_ = static_cast<std::int32_t>(total);
+    if (tail == Tail::kDropRowZero && runs_[count_ - 1].bottom == 0) {
+        // A last run on row 0 is dropped, as after every build; rare enough
+        // to recompute the bounds in full.
+        --count_;
+        computeBounds();
+    }
     writeTail();
 }
 

@@ -106,7 +106,8 @@ SpanRegion SpanRegion::combine(const SpanRegion& a, const SpanRegion& b, int mod
         std::copy(a.runs_, a.runs_ + room, block);
         count = a.count_;
     }
-    return SpanRegion(block, count);
+    // A copy keeps every run; a union or difference drops a last run on row 0.
+    return SpanRegion(block, count, mode == kCopy ? Tail::kKeep : Tail::kDropRowZero);
 }
 
 }  // namespace cutting

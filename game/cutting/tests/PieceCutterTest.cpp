@@ -218,12 +218,27 @@ TEST(PieceCutterTest, KnownCutForSeedOne) {
     EXPECT_EQ(checksum(cutter), 5895482118868930452u);
 }
 
-// Small margins take the clamped head top and heads narrowed by a side that
-// lies beyond their centre.
+// Small margins let the head's top reach depth M - 1, and a head side beyond
+// the head's centre still widens the head.
 TEST(PieceCutterTest, KnownCutForSmallPieces) {
     std::srand(3);
     const PieceCutter cutter(17, 16, 8, 6);
-    EXPECT_EQ(checksum(cutter), 16711453023805816126u);
+    EXPECT_EQ(checksum(cutter), 12650879504241004762u);
+}
+
+// With margins of 4, heads of depth M - 1 from two edges of one cell can meet
+// near its corner (12 x 12 pieces, seed 21: picture pixel (20, 20)); the
+// second head leaves that pixel with the first.
+TEST(PieceCutterTest, HeadsMeetingInOneCellKeepOneOwner) {
+    for (unsigned seed : {21u, 35u, 50u, 64u, 94u}) {
+        expectPartition({12, 12, 5, 5}, seed);
+    }
+    expectPartition({13, 13, 5, 5}, 63);
+    expectPartition({18, 12, 5, 5}, 2);
+    std::srand(21);
+    const PieceCutter cutter(12, 12, 5, 5);
+    EXPECT_TRUE(cutter.mask(2, 1)->pixel(20 - 24 + 4, 20 - 12 + 4) !=
+                cutter.mask(1, 2)->pixel(20 - 12 + 4, 20 - 24 + 4));
 }
 
 TEST(PieceCutterTest, OddSizesAreCountedSafely) {

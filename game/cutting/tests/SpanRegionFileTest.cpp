@@ -106,3 +106,12 @@ TEST(SpanRegionFile, MalformedRecordsAreRefused) {
     const auto whole = record(1, 1, {{0, 1, 0, 0}}, b);
     EXPECT_EQ(refusal({whole.begin(), whole.begin() + 10}), "Unexpected end of data");
 }
+
+// A collection appended out of order is saved with the bounds of its end runs:
+// top from the first run, bottom from the last, right never below 0.
+TEST(SpanRegionFile, AppendedCollectionSavesTheBoundsOfItsEndRuns) {
+    SpanRegion rims = SpanRegion::fromRect(-20, 30, -12, 30);
+    rims.append(SpanRegion::fromRect(-8, 5, -6, 5));
+    const std::vector<cutting::Run> runs{{-20, -12, 30, 30}, {-8, -6, 5, 5}};
+    EXPECT_EQ(saved(rims), record(2, 2, runs, {-20, 0, 30, 5}));
+}

@@ -67,8 +67,8 @@ TEST(SpanRegion, MaskGivesExactlyItsSetPixels) {
         const int w = 1 + std::rand() % 70;
         const int h = 1 + std::rand() % 20;
         Pixels expected;
-        const auto mask = randomMask(w, h, &expected, 3, -2);
-        const SpanRegion r = SpanRegion::fromMask(mask.bits(3, -2));
+        const auto mask = randomMask(w, h, &expected, 3, 2);
+        const SpanRegion r = SpanRegion::fromMask(mask.bits(3, 2));
         expectCanonical(r);
         EXPECT_EQ(pixelsOf(r), expected) << w << "x" << h;
         if (!expected.empty()) {
@@ -110,10 +110,11 @@ TEST(SpanRegion, UnionAndDifferenceMatchPixelSets) {
         Pixels pa;
         Pixels pb;
         const int dx = std::rand() % 30 - 15;
-        const int dy = std::rand() % 10 - 5;
-        const auto ma = randomMask(1 + std::rand() % 50, 1 + std::rand() % 12, &pa);
+        // Both lie below row 0, whose last run a region would drop.
+        const int dy = std::rand() % 10 + 1;
+        const auto ma = randomMask(1 + std::rand() % 50, 1 + std::rand() % 12, &pa, 0, 6);
         const auto mb = randomMask(1 + std::rand() % 50, 1 + std::rand() % 12, &pb, dx, dy);
-        const SpanRegion a = SpanRegion::fromMask(ma.bits());
+        const SpanRegion a = SpanRegion::fromMask(ma.bits(0, 6));
         const SpanRegion b = SpanRegion::fromMask(mb.bits(dx, dy));
 
         const SpanRegion u = SpanRegion::combine(a, b, SpanRegion::kUnion);
@@ -164,13 +165,13 @@ TEST(SpanRegion, OffsetAndContainsMatchPixelSets) {
     std::srand(3);
     for (int round = 0; round < 40; ++round) {
         Pixels p;
-        const auto m = randomMask(1 + std::rand() % 60, 1 + std::rand() % 15, &p);
-        SpanRegion r = SpanRegion::fromMask(m.bits());
+        const auto m = randomMask(1 + std::rand() % 60, 1 + std::rand() % 15, &p, 0, 1);
+        SpanRegion r = SpanRegion::fromMask(m.bits(0, 1));
         const int dx = std::rand() % 200 - 100;
         const int dy = std::rand() % 200 - 100;
         r.offset(dx, dy);
         const Pixels moved = shifted(p, dx, dy);
-        for (int y = dy - 2; y < dy + 18; ++y) {
+        for (int y = dy - 1; y < dy + 19; ++y) {
             for (int x = dx - 2; x < dx + 63; ++x) {
                 ASSERT_EQ(r.contains(x, y), moved.count({x, y}) == 1) << x << "," << y;
             }
@@ -182,8 +183,8 @@ TEST(SpanRegion, RimsAreThePixelsWithoutADiagonalNeighbour) {
     std::srand(5);
     for (int round = 0; round < 30; ++round) {
         Pixels p;
-        const auto m = randomMask(1 + std::rand() % 40, 1 + std::rand() % 12, &p);
-        const SpanRegion r = SpanRegion::fromMask(m.bits());
+        const auto m = randomMask(1 + std::rand() % 40, 1 + std::rand() % 12, &p, 0, 2);
+        const SpanRegion r = SpanRegion::fromMask(m.bits(0, 2));
         EXPECT_EQ(pixelsOf(r.upperLeftRim()), minus(p, shifted(p, 1, 1)));
         EXPECT_EQ(pixelsOf(r.lowerRightRim()), minus(p, shifted(p, -1, -1)));
     }
@@ -191,7 +192,7 @@ TEST(SpanRegion, RimsAreThePixelsWithoutADiagonalNeighbour) {
 
 TEST(SpanRegion, EmptyOperandsAndUnknownModes) {
     const SpanRegion empty = SpanRegion::fromRect(5, 5, 4, 4);
-    const SpanRegion box = SpanRegion::fromRect(0, 0, 3, 0);
+    const SpanRegion box = SpanRegion::fromRect(0, 1, 3, 1);
     EXPECT_EQ(empty.count(), 0);
     EXPECT_EQ(SpanRegion::combine(empty, box, SpanRegion::kUnion).count(), 1);
     EXPECT_EQ(SpanRegion::combine(box, empty, SpanRegion::kDifference).count(), 1);
@@ -201,13 +202,15 @@ TEST(SpanRegion, EmptyOperandsAndUnknownModes) {
     EXPECT_EQ(pixelsOf(box.copy()), pixelsOf(box));
 }
 
-TEST(SpanRegion, AppendKeepsOrderAndGrowsBounds) {
+// Appending neither sorts nor merges: top and bottom are then those of the
+// first and the last run, not the extremes.
+TEST(SpanRegion, AppendKeepsOrderAndTakesTopAndBottomFromTheEndRuns) {
     SpanRegion a = SpanRegion::fromRect(10, 10, 12, 10);
     const SpanRegion b = SpanRegion::fromRect(0, 2, 1, 2);
     a.append(b);
     ASSERT_EQ(a.count(), 2);
     EXPECT_EQ(a.runs()[1], (cutting::Run{0, 1, 2, 2}));
-    EXPECT_EQ(a.bounds(), (cutting::RegionBounds{0, 12, 2, 10}));
+    EXPECT_EQ(a.bounds(), (cutting::RegionBounds{0, 12, 10, 2}));
     EXPECT_TRUE(a.contains(0, 2)) << "an unordered region is still searched correctly";
     EXPECT_TRUE(a.contains(12, 10));
     a.append(a);
@@ -225,4 +228,30 @@ TEST(SpanRegion, UsingAFreedRegionIsReported) {
     EXPECT_EQ(pixelsOf(u).size(), 4u) << "goes on with what it has";
     ASSERT_EQ(log.texts.size(), 3u);
     EXPECT_EQ(log.texts[0], "Error: Error: Region was not allocated!");
+}
+
+// The right bound never lies left of column 0, and a last run on row 0 is
+// dropped when a region is built, united or appended to (not when it is a
+// rectangle).
+TEST(SpanRegion, BoundsStartRightAtZeroAndDropALastRunOnRowZero) {
+    SpanRegion left = SpanRegion::fromRect(-9, 4, -5, 6);
+    EXPECT_EQ(left.bounds(), (cutting::RegionBounds{-9, 0, 4, 6}));
+    EXPECT_TRUE(left.contains(-5, 6));
+    EXPECT_FALSE(left.contains(-4, 6));
+
+    regiontest::Mask m(8, 1);
+    m.set(2, 0);
+    EXPECT_EQ(SpanRegion::fromMask(m.bits()).count(), 0);
+    EXPECT_EQ(SpanRegion::fromMask(m.bits(0, 1)).count(), 1);
+
+    const SpanRegion row0 = SpanRegion::fromRect(0, 0, 3, 0);
+    EXPECT_EQ(row0.count(), 1);
+    const SpanRegion u = SpanRegion::combine(row0, SpanRegion::fromRect(6, 0, 7, 0), 2);
+    ASSERT_EQ(u.count(), 1);
+    EXPECT_EQ(u.runs()[0], (cutting::Run{0, 3, 0, 0}));
+    EXPECT_EQ(u.runs()[1], (cutting::Run{32000, 32000, 32000, 32000}));
+    EXPECT_EQ(u.bounds(), (cutting::RegionBounds{0, 3, 0, 0}));
+
+    left.append(row0);
+    EXPECT_EQ(left.count(), 1);
 }

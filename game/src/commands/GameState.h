@@ -7,6 +7,7 @@
 struct GameState {
     bool pictureLoaded = false;
     bool pictureHasHelp = false;  // the loaded picture has a help file
+    bool artistHasHelp = false;   // ... and a topic about its artist
     bool puzzleExists = false;    // the picture has been cut
     bool cutting = false;         // the cutting step is running
     bool paused = false;

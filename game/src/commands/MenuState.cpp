@@ -12,7 +12,7 @@ std::vector<CommandState> computeMenuState(const GameState& s, bool otherGamesEx
         {kSave, s.pictureLoaded && s.puzzleExists, false},
         {kSaveAs, s.puzzleExists, false},
         {kAboutPuzzle, pictureHelp, false},
-        {kAboutArtist, pictureHelp, false},
+        {kAboutArtist, pictureHelp && s.artistHasHelp, false},
         {kStatus, playing, s.statusShown},
         {kOriginal, playing, s.originalShown},
         {kOverview, playing, s.overviewShown},

@@ -68,11 +68,15 @@ void CFramedDialog::setActiveLook(bool on) {
 }
 
 void CFramedDialog::showHelp(unsigned helpId) {
+    showScreenHelp(this, helpId);
+}
+
+void CFramedDialog::showScreenHelp(QWidget* owner, unsigned helpId) {
     const std::string file = help::applicationHelpFile() + help::kScreensWindow;
     if (helpFunction()) {
-        helpFunction()(this, file, HELP_CONTEXT, kHelpBase + helpId);
+        helpFunction()(owner, file, HELP_CONTEXT, kHelpBase + helpId);
     } else {
-        WinHelpA(this, file.c_str(), HELP_CONTEXT, kHelpBase + helpId);
+        WinHelpA(owner, file.c_str(), HELP_CONTEXT, kHelpBase + helpId);
     }
 }
 

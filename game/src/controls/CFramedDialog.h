@@ -49,6 +49,8 @@ class CFramedDialog : public QDialog {
 
     // Opens the program's help file in the window "Screens" at 0x20000 + id.
     void showHelp(unsigned helpId);
+    // The same for any window of the program (the auxiliary windows).
+    static void showScreenHelp(QWidget* owner, unsigned helpId);
 
   protected:
     // The close box in the caption; cancels the dialog unless overridden.

@@ -90,7 +90,7 @@ bool readRimCollection(cutting::ByteReader& in, cutting::SpanRegion& rims) {
             return false;
         }
         if (from != 0) {
-            rims.append(stretch);
+            rims.append(stretch, cutting::SpanRegion::Tail::kKeep);  // runs as stored
         }
         from = i;
     }

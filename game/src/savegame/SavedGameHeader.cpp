@@ -107,6 +107,11 @@ void SavedGameHeader::write(cutting::ByteWriter& out) const {
 }
 
 bool SavedGameHeader::read(cutting::ByteReader& in) {
+    // A file too short for the header (an empty one included) is no saved game.
+    if (in.remaining() < static_cast<std::size_t>(kSize)) {
+        in.fail(kNotAPuzzle);
+        return false;
+    }
     for (char c : kIdentification) {
         if (static_cast<char>(in.u8()) != c) {
             in.fail(kNotAPuzzle);

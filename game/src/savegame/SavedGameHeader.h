@@ -83,8 +83,8 @@ struct SavedGameHeader {
     // Writes exactly kSize bytes; unused bytes are 0. The caller has checked
     // problem() first: a path too long for its field is cut here.
     void write(cutting::ByteWriter& out) const;
-    // Reads kSize bytes. A wrong identification fails the reader with
-    // kNotAPuzzle; values that no game can hold fail it with their reason.
+    // Reads kSize bytes. Fewer bytes or a wrong identification fail the
+    // reader with kNotAPuzzle; values that no game can hold fail it with their reason.
     bool read(cutting::ByteReader& in);
     // Why this header cannot describe a game, or null.
     const char* problem() const;

@@ -1,10 +1,10 @@
 #include "scores/CHighScoreDlg.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 #include "app/CJigsawApp.h"
+#include "controls/NamesList.h"
 #include "help/HelpContext.h"
 #include "platform/MessageBox.h"
 #include "scores/ScoreDialogLook.h"
@@ -14,19 +14,17 @@ namespace {
 struct ColumnLook {
     const char* head;
     std::string HighScoreRow::*field;
-    Qt::Alignment align;
+    bool right;
     int width;
 };
 
-// Lists in id order (name, score, picture, pieces, time, date).
+// Lists in id order (name, score, picture, pieces, time, date). Each list
+// divides its client height among the ten rows.
 constexpr int kRowHeight = 22;
 const ColumnLook kColumns[6] = {
-    {"Name", &HighScoreRow::name, Qt::AlignLeft, 150},
-    {"Score", &HighScoreRow::score, Qt::AlignRight, 70},
-    {"Picture", &HighScoreRow::picture, Qt::AlignLeft, 190},
-    {"Pieces", &HighScoreRow::pieces, Qt::AlignRight, 60},
-    {"Time", &HighScoreRow::time, Qt::AlignRight, 80},
-    {"Date", &HighScoreRow::date, Qt::AlignRight, 80},
+    {"Name", &HighScoreRow::name, false, 150},       {"Score", &HighScoreRow::score, true, 70},
+    {"Picture", &HighScoreRow::picture, false, 190}, {"Pieces", &HighScoreRow::pieces, true, 60},
+    {"Time", &HighScoreRow::time, true, 80},         {"Date", &HighScoreRow::date, true, 80},
 };
 
 }  // namespace
@@ -51,20 +49,14 @@ void CHighScoreDlg::build() {
         const ColumnLook& look = kColumns[i];
         auto* head = new QLabel(QString::fromLatin1(look.head), this);
         head->setGeometry(x, 56, look.width, 18);
-        head->setAlignment(look.align | Qt::AlignVCenter);
-        auto* list = new QListWidget(this);
-        list->setObjectName(QString::number(kColumnIds[static_cast<std::size_t>(i)]));
-        list->setGeometry(x, 76, look.width, kRowHeight * HighScoreTable::kRows + 4);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setSelectionMode(QAbstractItemView::NoSelection);
-        list->setFocusPolicy(Qt::NoFocus);
-        list->setStyleSheet(QStringLiteral("QListWidget { background: #ffffe0; }"));
+        head->setAlignment((look.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        auto* list = new controls::NamesList(kColumnIds[static_cast<std::size_t>(i)], this);
+        list->setGeometry(x, 76, look.width, kRowHeight * HighScoreTable::kRows);
         lists_[static_cast<std::size_t>(i)] = list;
         x += look.width + 4;
     }
     const int width = x + 8;
-    resize(width, 76 + kRowHeight * HighScoreTable::kRows + 56);
+    resize(width, 76 + kRowHeight * HighScoreTable::kRows + 60);
     scorelook::addTitle(this, kTitle, QStringLiteral("Hall of Fame"), 0, 10, width);
     const int by = height() - 40;
     auto* ok = scorelook::addButton(this, 1, QStringLiteral("&OK"), width / 2 - 235, by);
@@ -79,18 +71,13 @@ void CHighScoreDlg::build() {
 
 void CHighScoreDlg::refreshLists() {
     for (int c = 0; c < 6; ++c) {
-        QListWidget* list = lists_[static_cast<std::size_t>(c)];
-        list->clear();
+        QStringList texts;
         for (int r = 0; r < HighScoreTable::kRows; ++r) {
-            const std::string& text = table_.row(r).*kColumns[c].field;
-            auto* item = new QListWidgetItem(QString::fromStdString(text), list);
-            item->setTextAlignment(kColumns[c].align | Qt::AlignVCenter);
-            item->setSizeHint(QSize(0, kRowHeight));
-            if (r == highlight_) {
-                item->setBackground(QColor(0x80, 0x80, 0x00));
-                item->setForeground(Qt::white);
-            }
+            texts.append(QString::fromStdString(table_.row(r).*kColumns[c].field));
         }
+        controls::NamesList* list = lists_[static_cast<std::size_t>(c)];
+        list->setNames(kColumns[c].right ? controls::NamesList::kAlignRight : 0, &texts);
+        list->setHighlight(highlight_);
     }
 }
 

@@ -7,13 +7,15 @@
 
 #include "scores/HighScoreTable.h"
 
-class QListWidget;
+namespace controls {
+class NamesList;
+}
 class QPushButton;
 
 // The high-score table and its dialog ("Hall of Fame", dialog 152) in one:
 // the table is loaded when the object is made and stored when it goes, so
-// the settings file is the only lasting copy. Each column is a list of its
-// own; a highlighted row is selected in all six.
+// the settings file is the only lasting copy. Each column is a NAMESLIST of
+// its own; a highlighted row is lit in all six.
 class CHighScoreDlg : public QDialog {
     Q_OBJECT
   public:
@@ -33,7 +35,7 @@ class CHighScoreDlg : public QDialog {
     void setHighlight(int row);
     // Fills the six lists from the table.
     void refreshLists();
-    QListWidget* column(int index) const { return lists_[static_cast<std::size_t>(index)]; }
+    controls::NamesList* column(int index) const { return lists_[static_cast<std::size_t>(index)]; }
 
     // Shows the help topic; the platform's help viewer by default.
     std::function<void(unsigned context)> showHelp;
@@ -46,6 +48,6 @@ class CHighScoreDlg : public QDialog {
     void onClear();
 
     HighScoreTable table_;
-    std::array<QListWidget*, 6> lists_{};
+    std::array<controls::NamesList*, 6> lists_{};
     int highlight_ = -1;
 };

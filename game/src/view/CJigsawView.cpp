@@ -21,6 +21,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SnapSettings.h"
 #include "view/ViewInteraction.h"
+#include "windows/AuxWindows.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
     applyLevel();
     viewport()->setMouseTracking(false);
     interaction_ = makeInteraction();
+    windows_ = std::make_unique<windows::AuxWindows>(makeWindowHost(), window());
     lastInput_.start();
     postCommand(cmd::kRefreshMenu);
     clockTimerId_ = startTimer(kClockIntervalMs);
@@ -79,6 +81,7 @@ CJigsawView::~CJigsawView() {
     if (clockTimerId_ != 0) {
         killTimer(clockTimerId_);
     }
+    windows_.reset();
     CJigsawApp* app = CJigsawApp::instance();
     if (app && app->view == this) {
         app->view = nullptr;
@@ -148,11 +151,13 @@ void CJigsawView::onCommand(int id) {
             zoomCommand(id);
             break;
         default:
+            windowCommand(id);
             break;
     }
 }
 
 void CJigsawView::refreshMenuState() {
+    syncWindows();
     emit menuStateChanged(state_);
 }
 
@@ -225,6 +230,9 @@ void CJigsawView::updateState() {
 void CJigsawView::setPicture(platform::Surface picture) {
     stopAssembly();
     session_.SetPicture(std::move(picture));
+    if (windows_) {
+        windows_->pictureChanged(CJigsawApp::instance() ? CJigsawApp::instance()->imageSlot : -1);
+    }
     state_.modified = false;
     horizontalScrollBar()->setRange(0, 0);
     verticalScrollBar()->setRange(0, 0);
@@ -272,6 +280,9 @@ void CJigsawView::redrawAll() {
         window_.blit(ox, oy, picture.width(), picture.height(), picture, 0, 0);
     }
     viewport()->update();
+    if (windows_) {
+        windows_->tableChanged();
+    }
 }
 
 void CJigsawView::togglePause() {
@@ -347,8 +358,11 @@ void CJigsawView::tick() {
     if (plan.advancePause) {
         pauseDisplay_.Advance();
     }
-    if (plan.assemblyStep && !session_.AssemblyStep(&window_)) {
-        stopAssembly();
+    if (plan.assemblyStep) {
+        if (!session_.AssemblyStep(&window_)) {
+            stopAssembly();
+        }
+        windows_->tableChanged();
     }
     if (plan.beep) {
         MessageBeep(MB_OK);
@@ -356,15 +370,8 @@ void CJigsawView::tick() {
     if (plan.autoPause) {
         togglePause();
     }
-    if (plan.updateStatus && session_.puzzle()) {
-        const Puzzle& p = *session_.puzzle();
-        const GameTimer::Status status = GameTimer::Update(
-            session_.score, session_.clock, p.groups(), p.pieceCount,
-            CJigsawApp::instance() && CJigsawApp::instance()->prefs.scoringOff != 0);
-        CJigsawApp* app = CJigsawApp::instance();
-        if (app && status.score) {
-            app->SetStatusPaneText(2, QString::fromStdString(*status.score));
-        }
+    if (plan.updateStatus) {
+        updateStatusTexts();
     }
     viewport()->update();
 }

@@ -18,10 +18,15 @@
 #include "view/AutoScroll.h"
 #include "view/PauseDisplay.h"
 #include "view/ViewZoom.h"
+#include "windows/WindowHost.h"
 
 class ViewInteraction;
 namespace controls {
 class PieceToolTip;
+}
+
+namespace windows {
+class AuxWindows;
 }
 
 class CJigsawDoc;
@@ -98,6 +103,8 @@ class CJigsawView : public QAbstractScrollArea {
     CSoundOptions& soundOptions() { return sounds_; }
     // A picture is being loaded or cut: commands and timer ticks wait.
     bool busy() const { return busyCount_ > 0; }
+    // The original-picture, overview and status windows.
+    windows::AuxWindows& auxWindows();
 
   public slots:
     // Game commands the frame does not serve itself.
@@ -181,6 +188,13 @@ class CJigsawView : public QAbstractScrollArea {
     void showPieceTip(const char* text, int x, int y);
     void closePieceTip();
     Assist::LockedChoice askLockedPiece();
+    void afterDrop();
+    // The auxiliary windows (CJigsawViewWindows.cpp).
+    windows::WindowHost makeWindowHost();
+    bool pickUpAtTable(int x, int y);
+    bool windowCommand(int id);
+    void updateStatusTexts();
+    void syncWindows();
 
     CJigsawDoc* doc_;
     GameState state_;
@@ -192,6 +206,7 @@ class CJigsawView : public QAbstractScrollArea {
     GameSession session_;
     platform::Surface window_;
     std::unique_ptr<ViewInteraction> interaction_;
+    std::unique_ptr<windows::AuxWindows> windows_;
     QElapsedTimer lastInput_;
     PauseDisplay pauseDisplay_;
     ViewZoom zoom_;

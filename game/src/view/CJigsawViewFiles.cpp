@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "PIXPICK32.h"
 #include "app/CJigsawApp.h"
 #include "commands/CommandIds.h"
 #include "dialogs/CSavingDlg.h"
@@ -19,6 +20,7 @@
 #include "view/CJigsawView.h"
 #include "view/PictureLoader.h"
 #include "view/ViewInteraction.h"
+#include "windows/AuxWindows.h"
 
 namespace {
 
@@ -321,6 +323,8 @@ bool CJigsawView::restoreGameFrom(const std::string& path) {
         app->pictureHeight = static_cast<unsigned>(picture.bitmap.height());
     }
     state_.pictureHasHelp = picture.hasHelp;
+    state_.artistHasHelp =
+        picture.hasHelp && AuthorHelpAvailable(game.header.picturePath.c_str()) != 0;
     pictureName_ = picture.title;
     progress->show(kRebuildLabel, SavedGameProgress::kRebuildEnd);
     adoptSavedGame(game, std::move(picture.bitmap), *progress);
@@ -366,6 +370,10 @@ void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture,
     state_.zoomInLevel = 0;
     state_.zoomOutLevel = 0;
     session_.SetPicture(std::move(picture));  // clears the puzzle, resumes a pause
+    windows_->puzzleCleared();
+    if (const CJigsawApp* app = CJigsawApp::instance()) {
+        windows_->pictureChanged(app->imageSlot);
+    }
     std::unique_ptr<Puzzle> puzzle = puzzleFrom(game);
     progress.report(SavedGameProgress::kRebuildEnd / 4);
     platform::Surface& bitmap = session_.picture();
@@ -442,6 +450,7 @@ void CJigsawView::runEndOfGame() {
     input.description = pictureName_;
     input.savedGamePath = currentFile_;
     EndOfGame::Hooks hooks = endOfGameHooks();
+    hooks.closeStatusWindow = [this] { windows_->closeStatus(); };
     hooks.playSound = [this](int event) { playSound(event); };
     hooks.clearPuzzle = [this] { clearPuzzle(); };
     // Clearing again empties the status panes and resets the zoom; the

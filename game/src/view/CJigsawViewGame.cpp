@@ -23,6 +23,7 @@
 #include "view/PictureLoader.h"
 #include "view/ViewInteraction.h"
 #include "view/ViewProgress.h"
+#include "windows/AuxWindows.h"
 
 // New game, loading a picture and cutting it: the start of every puzzle.
 
@@ -170,6 +171,7 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
         MessageBoxA(this, "Internal Error on allocating a Bitmap", CJigsawApp::kTitle, MB_OK);
     }
     state_.pictureHasHelp = result.hasHelp;
+    state_.artistHasHelp = result.hasHelp && AuthorHelpAvailable(request.path.c_str()) != 0;
     pictureName_ = result.title;
     savedPath_.clear();
     currentFile_.clear();
@@ -193,9 +195,7 @@ void CJigsawView::clearPuzzle() {
     state_.zoomInLevel = 0;
     state_.zoomOutLevel = 0;
     state_.maxZoomOutLevel = 0;
-    state_.statusShown = false;
-    state_.overviewShown = false;
-    state_.originalShown = false;
+    windows_->puzzleCleared();
     if (CJigsawApp* app = CJigsawApp::instance()) {
         app->SetStatusPaneText(1, QString());
         app->SetStatusPaneText(2, QString());

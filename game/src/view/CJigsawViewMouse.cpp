@@ -13,6 +13,7 @@
 #include "view/GameCursors.h"
 #include "view/PieceMenu.h"
 #include "view/ViewInteraction.h"
+#include "windows/AuxWindows.h"
 
 // Mouse input on the table, the right-button piece menu, the cursors, the
 // auto-scroll timers and the piece tool tip.
@@ -20,7 +21,12 @@
 std::unique_ptr<ViewInteraction> CJigsawView::makeInteraction() {
     ViewInteraction::Hooks hooks;
     hooks.sound = [this](int event) { playSound(event); };
-    hooks.changed = [this] { viewport()->update(); };
+    hooks.changed = [this] {
+        viewport()->update();
+        if (session_.store() != nullptr && session_.store()->held() != nullptr) {
+            windows_->heldMoved();
+        }
+    };
     hooks.scrollTo = [this](int x, int y) { scrollTableTo(x, y); };
     hooks.lockedTip = [this](const char* text, int x, int y) { showPieceTip(text, x, y); };
     hooks.closeTip = [this] { closePieceTip(); };
@@ -146,6 +152,10 @@ void CJigsawView::mouseReleaseEvent(QMouseEvent* event) {
 
 void CJigsawView::dropAt(const QPoint& at) {
     interaction_->Release(at.x(), at.y());
+    afterDrop();
+}
+
+void CJigsawView::afterDrop() {
     // The drag composition may have painted past the table's edge.
     redrawAll();
     if (CJigsawApp* app = CJigsawApp::instance()) {

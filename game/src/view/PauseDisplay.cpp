@@ -1,6 +1,9 @@
 #include "view/PauseDisplay.h"
 
+#include <algorithm>
+
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 
 void PauseDisplay::Advance() {
@@ -10,15 +13,26 @@ void PauseDisplay::Advance() {
     }
 }
 
-void PauseDisplay::Paint(QPainter& painter, const QSize& client) const {
+// Characters are w - w / 8 pixels wide, w being a tenth of the client width,
+// and twice that high; the face's own width is stretched to fit.
+QFont PauseDisplay::Font(const QSize& client) {
     const int w = (client.width() / 2) / 5;
+    const int charWidth = std::max(w - w / 8, 1);
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::Monospace);
     font.setBold(true);
     font.setItalic(true);
-    font.setPixelSize(std::max(2 * w, 1));
+    font.setPixelSize(2 * charWidth);
+    const int natural = QFontMetrics(font).horizontalAdvance(u'P');
+    if (natural > 0) {
+        font.setStretch(std::clamp(charWidth * 100 / natural, 1, 4000));
+    }
+    return font;
+}
+
+void PauseDisplay::Paint(QPainter& painter, const QSize& client) const {
     painter.save();
-    painter.setFont(font);
+    painter.setFont(Font(client));
     const QString text = QStringLiteral("Pause");
     const QRect bounds = painter.fontMetrics().boundingRect(text);
     struct Layer {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QSize>
 
 class QPainter;
@@ -12,6 +13,9 @@ class PauseDisplay {
     void Reset() { m_angle = 0; }
     int Angle() const { return m_angle; }
     void Paint(QPainter& painter, const QSize& client) const;
+    // Bold italic monospace, characters w - w / 8 wide and twice that high,
+    // w = (client width / 2) / 5.
+    static QFont Font(const QSize& client);
 
   private:
     int m_angle = 0;  // degrees

@@ -71,11 +71,31 @@ void ViewInteraction::Press(int x, int y, bool dragBackgroundAllowed) {
         }
         return;
     }
+    PickUp(s, ToTable(x), ToTable(y), x, y);
+}
+
+bool ViewInteraction::PressTable(int tx, int ty) {
+    sprites::SpriteStore* store = m_session.store();
+    if (store == nullptr) {
+        return false;
+    }
+    sprites::Sprite* s = store->hitTest(tx, ty);
+    if (s == nullptr) {
+        return false;
+    }
+    PickUp(s, tx - store->scrollX(), ty - store->scrollY(), 0, 0);
+    return store->held() == s;
+}
+
+// (px, py): the pointer as table pixels from the scroll position; (tipX,
+// tipY): where a locked group's tip shows in the window.
+void ViewInteraction::PickUp(sprites::Sprite* s, int px, int py, int tipX, int tipY) {
+    sprites::SpriteStore* store = m_session.store();
     m_backgroundDrag = false;
     m_lastGroup = s;
     if (s->locked != 0) {
         if (m_hooks.lockedTip) {
-            m_hooks.lockedTip(kLockedText, x, y);
+            m_hooks.lockedTip(kLockedText, tipX, tipY);
         }
         if (m_hooks.sound) {
             m_hooks.sound(kLockedSound);
@@ -92,7 +112,17 @@ void ViewInteraction::Press(int x, int y, bool dragBackgroundAllowed) {
     store->setHeld(s);
     store->bringToFront(s);
     store->redrawSprite(&m_window, s, true);
-    store->drawHeldAt(&m_window, ToTable(x), ToTable(y), store->scrollX(), store->scrollY());
+    store->drawHeldAt(&m_window, px, py, store->scrollX(), store->scrollY());
+    Show();
+}
+
+void ViewInteraction::MoveHeldTable(int tx, int ty) {
+    sprites::SpriteStore* store = m_session.store();
+    if (store == nullptr || store->held() == nullptr) {
+        return;
+    }
+    m_modified = true;
+    store->moveHeldToPointer(&m_window, tx - store->scrollX(), ty - store->scrollY());
     Show();
 }
 
@@ -163,6 +193,15 @@ void ViewInteraction::ResetDrops(int pieceCount) {
 }
 
 int ViewInteraction::Release(int x, int y) {
+    return ReleaseAt(ToTable(x), ToTable(y));
+}
+
+int ViewInteraction::ReleaseTable(int tx, int ty) {
+    const sprites::SpriteStore* store = m_session.store();
+    return store == nullptr ? 0 : ReleaseAt(tx - store->scrollX(), ty - store->scrollY());
+}
+
+int ViewInteraction::ReleaseAt(int px, int py) {
     m_backgroundDrag = false;
     ShowCursor(kArrowCursor);
     if (m_hooks.closeTip) {
@@ -173,7 +212,7 @@ int ViewInteraction::Release(int x, int y) {
         return 0;
     }
     sprites::Sprite* g = store->held();
-    store->moveHeldToPointer(&m_window, ToTable(x), ToTable(y));
+    store->moveHeldToPointer(&m_window, px, py);
     m_modified = true;
     store->releaseHeld();
     if (m_hooks.sound) {

@@ -54,6 +54,12 @@ class ViewInteraction {
     void Move(int x, int y, bool moreInputWaiting);
     // Returns the number of joins the drop made.
     int Release(int x, int y);
+    // The same gestures at table points (the overview window): picks up the
+    // group there (true when it is held), carries the held group there, drops
+    // it there.
+    bool PressTable(int tx, int ty);
+    void MoveHeldTable(int tx, int ty);
+    int ReleaseTable(int tx, int ty);
     // Expert level only: returns whether the group joined.
     bool DoubleClick(int x, int y);
     // The auto-scroll timers went off.
@@ -85,6 +91,8 @@ class ViewInteraction {
     void SyncTimer(AutoScroll::Timer before);
     AutoScroll::Scroll ScrollState() const;
     void DragBackground(int x, int y);
+    void PickUp(sprites::Sprite* s, int px, int py, int tipX, int tipY);
+    int ReleaseAt(int px, int py);
 
     GameSession& m_session;
     platform::Surface& m_window;

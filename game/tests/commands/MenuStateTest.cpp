@@ -47,6 +47,10 @@ TEST(MenuState, StartOnlyWithAPictureAndNoPuzzle) {
     EXPECT_TRUE(m.at(cmd::kPause).enabled);
     EXPECT_FALSE(m.at(cmd::kAboutPuzzle).enabled);
     s.pictureHasHelp = true;
+    EXPECT_TRUE(stateOf(s).at(cmd::kAboutPuzzle).enabled);
+    // About the Artist has nothing to show without a topic on the artist.
+    EXPECT_FALSE(stateOf(s).at(cmd::kAboutArtist).enabled);
+    s.artistHasHelp = true;
     EXPECT_TRUE(stateOf(s).at(cmd::kAboutArtist).enabled);
 }
 

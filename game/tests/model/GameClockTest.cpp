@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "model/GameClock.h"
 #include "model/GameTimer.h"
 #include "model/ScoreKeeper.h"
+#include "view/PauseDisplay.h"
+
+#include <QFontMetrics>
 
 namespace {
 
@@ -88,3 +92,14 @@ TEST(GameTimerTest, PausesAfterAMinuteWithoutInputOrWhenMinimised) {
 }
 
 }  // namespace
+
+// 800 pixels wide: w = 80, characters 70 pixels wide and 140 high.
+TEST(PauseDisplayTest, FontCharactersAreSevenEighthsOfATenthWideAndTwiceAsHigh) {
+    testApp();
+    const QFont font = PauseDisplay::Font(QSize(800, 600));
+    EXPECT_EQ(font.pixelSize(), 140);
+    EXPECT_TRUE(font.bold());
+    EXPECT_TRUE(font.italic());
+    EXPECT_NEAR(QFontMetrics(font).horizontalAdvance(u'P'), 70, 2);
+    EXPECT_EQ(PauseDisplay::Font(QSize(9, 9)).pixelSize(), 2) << "never below one pixel wide";
+}

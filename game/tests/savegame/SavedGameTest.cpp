@@ -18,7 +18,10 @@
 #include <thread>
 
 #include "PIXPICK32.h"
+#include "cutting/ByteReader.h"
+#include "cutting/ByteWriter.h"
 #include "cutting/PieceCutter.h"
+#include "platform/ByteWriter.h"
 #include "savegame/SavedGame.h"
 #include "savegame/SavedGameIo.h"
 
@@ -140,6 +143,97 @@ TEST_F(SavedGameTest, HeaderFieldsLieAtTheirOffsets) {
     EXPECT_EQ(i32At(b, 460), game_.lowerRightRims.count());
 }
 
+// Every header field set to its own value, and the expected 456 bytes built
+// here field by field in file order: a field moved, resized or swapped in the
+// writer and reader alike still fails.
+TEST(SavedGameHeaderTest, AllFieldsAreWrittenAndReadInFileOrder) {
+    SavedGameHeader h;
+    h.picturePath = "C:/Pics/Mill.ppx";
+    h.pieceWidth = 31;
+    h.pieceHeight = 29;
+    h.seed = 0x01020304;
+    h.frameLeft = -4;
+    h.frameTop = 5;
+    h.frameRight = 806;
+    h.frameBottom = 607;
+    h.level = 5;
+    h.reservedPreference = 9;
+    h.smallPieceThreshold = 40000;
+    h.adjustOriginal = 11;
+    h.onSnap = 12;
+    h.moveAside = 13;
+    h.autoScroll = 14;
+    h.background = 0x00A1B2C3;
+    h.elapsedSeconds = 70001;
+    h.totalScore = -15;
+    h.assists = 16;
+    h.pictureName = "Mill";
+    h.groupCount = 17;
+    h.bonusSum = 18;
+    h.pictureRight = 620;
+    h.pictureBottom = 410;
+    h.scrollX = 19;
+    h.scrollY = 20;
+    h.zoomOutLevel = 2;
+    h.zoomInLevel = 1;
+    h.largestZoomOut = 3;
+    h.pieceCount = 21;
+    h.workspaceHeight = 900;
+    h.workspaceWidth = 1300;
+    h.placement = {22, 23, 24, 25, 26, 27, 28, 29, 30, 31};
+
+    platform::ByteWriter e;
+    auto text = [&](const std::string& t, std::size_t field) {
+        for (std::size_t i = 0; i < field; ++i) {
+            e.u8(i < t.size() ? static_cast<std::uint8_t>(t[i]) : 0);
+        }
+    };
+    auto gap = [&](int n) { text("", static_cast<std::size_t>(n)); };
+    text("PZK", 3);
+    gap(1);
+    text("C:/Pics/Mill.ppx", 256);
+    e.i16(31);
+    e.i16(29);
+    e.i32(0x01020304);
+    for (int v : {-4, 5, 806, 607, 5, 9}) {
+        e.i16(static_cast<std::int16_t>(v));
+    }
+    e.u16(40000);
+    for (int v : {11, 12, 13, 14}) {
+        e.i16(static_cast<std::int16_t>(v));
+    }
+    e.i32(0x00A1B2C3);
+    gap(10);
+    e.i32(70001);
+    e.i32(-15);
+    e.i32(16);
+    text("Mill", 50);
+    e.i16(17);
+    e.i32(18);
+    for (int v : {0, 0, 620, 410}) {
+        e.i32(v);
+    }
+    gap(4);
+    e.i32(19);
+    e.i32(20);
+    for (int v : {2, 1, 3, 21, 900, 1300}) {
+        e.i16(static_cast<std::int16_t>(v));
+    }
+    e.i32(44);
+    for (int v = 22; v <= 31; ++v) {
+        e.i32(v);
+    }
+    ASSERT_EQ(e.size(), 456u);
+
+    cutting::ByteWriter out;
+    h.write(out);
+    EXPECT_EQ(out.bytes(), e.bytes());
+    SavedGameHeader back;
+    cutting::ByteReader in(e.bytes());
+    ASSERT_TRUE(back.read(in)) << in.error();
+    EXPECT_EQ(back, h);
+}
+
 TEST_F(SavedGameTest, RoundTripKeepsGroupsInOrderAndIsByteIdentical) {
     const auto bytes = game_.encode();
     SavedGame back;
@@ -185,6 +279,10 @@ TEST_F(SavedGameTest, WrongIdentificationAndInconsistentCountsAreRefused) {
     auto wrong = bytes;
     wrong[1] = 'X';
     EXPECT_EQ(decode(wrong, back), kNotAPuzzle);
+    // Too short for a header, identification or not.
+    EXPECT_EQ(decode({}, back), kNotAPuzzle);
+    EXPECT_EQ(decode({'P', 'Z'}, back), kNotAPuzzle);
+    EXPECT_EQ(decode({bytes.begin(), bytes.begin() + 455}, back), kNotAPuzzle);
 
     auto raise16 = [&](std::size_t at, int by) {
         auto b = bytes;
@@ -286,6 +384,11 @@ TEST_F(SavedGameTest, LoadReportsMissingDamagedAndForeignFiles) {
     const auto notPuzzle = SavedGameIo::load(foreign, kScreen, kScreen);
     EXPECT_TRUE(notPuzzle.notAPuzzle);
     EXPECT_EQ(notPuzzle.message, "This is not a puzzle file!");
+    const std::string empty = dir.filePath("empty.jig").toStdString();
+    QFile e(QString::fromStdString(empty));
+    ASSERT_TRUE(e.open(QIODevice::WriteOnly));
+    e.close();
+    EXPECT_TRUE(SavedGameIo::load(empty, kScreen, kScreen).notAPuzzle);
 
     const std::string damaged = dir.filePath("damaged.jig").toStdString();
     auto bytes = game_.encode();

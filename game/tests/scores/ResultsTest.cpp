@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +14,7 @@
 #include <map>
 
 #include "TestSupport.h"
+#include "controls/NamesList.h"
 #include "platform/MessageBox.h"
 #include "scores/CHighScoreDlg.h"
 #include "scores/CResultDlg.h"
@@ -183,7 +184,8 @@ TEST_F(ResultsTest, HighScoresButtonHighlightsTheEntryAndLeavesTheTable) {
     QString shownName;
     dlg.runTable = [&](CHighScoreDlg& table) {
         shownHighlight = table.highlight();
-        shownName = table.column(0)->item(1)->text();
+        shownName = table.column(0)->names()[1];
+        EXPECT_EQ(table.column(3)->highlight(), 1) << "every column lights the row";
         save(table, "hall_of_fame_highlight.png");
     };
     dlg.onHighScores();
@@ -241,18 +243,27 @@ TEST_F(ResultsTest, HallOfFameClearEmptiesEveryRowOnStore) {
     values_["Highscore2"] = "[Two,4000,Sky,2.1.95,30,0:20:00]";
     {
         CHighScoreDlg dlg(nullptr, io());
-        EXPECT_EQ(dlg.column(1)->item(0)->text(), "5000");
-        EXPECT_EQ(dlg.column(1)->item(0)->textAlignment() & Qt::AlignRight, Qt::AlignRight);
-        EXPECT_EQ(dlg.column(5)->item(1)->text(), "2.1.95");
+        // The columns are the program's own name lists: ten rows, each a
+        // tenth of the list's height, names left and numbers right.
+        const controls::NamesList* score = dlg.column(1);
+        EXPECT_EQ(score->objectName(), "1176");
+        EXPECT_EQ(score->names()[0], "5000");
+        EXPECT_EQ(score->alignment(), controls::NamesList::kAlignRight);
+        EXPECT_EQ(dlg.column(0)->alignment(), 0);
+        EXPECT_EQ(score->rowHeight(), score->height() / 10);
+        EXPECT_EQ(dlg.column(5)->names()[1], "2.1.95");
+        const QImage shot = dlg.grab().toImage();
+        const QPoint inRow = score->mapTo(&dlg, QPoint(4, score->rowHeight() / 2 + 3));
+        EXPECT_EQ(shot.pixel(inRow) & 0xFFFFFF, 0xFFFF80u) << "light yellow row box";
         save(dlg, "hall_of_fame.png");
         answer_ = IDNO;
         child<QPushButton>(dlg, CHighScoreDlg::kClear)->click();
-        EXPECT_EQ(dlg.column(0)->item(0)->text(), "Top");
+        EXPECT_EQ(dlg.column(0)->names()[0], "Top");
         answer_ = IDYES;
         dlg.setHighlight(0);
         child<QPushButton>(dlg, CHighScoreDlg::kClear)->click();
         EXPECT_EQ(dlg.highlight(), -1);
-        EXPECT_EQ(dlg.column(0)->item(0)->text(), "");
+        EXPECT_EQ(dlg.column(0)->names()[0], "");
         EXPECT_EQ(boxes_.back().text, CHighScoreDlg::kClearQuestion);
     }
     for (int i = 1; i <= 10; ++i) {

@@ -45,7 +45,13 @@ class EdgeCut {
 
   private:
     struct Knob;
+    // A point of the edge in A's mask (ax, ay) and in B's (bx, by).
+    struct Place {
+        std::int64_t ax, ay, bx, by;
+    };
 
+    Place place(std::int64_t d, std::int64_t p) const;
+    void paintHeadRow(std::int64_t d, std::int64_t p1, std::int64_t p2);
     void paintRun(std::int64_t d1, std::int64_t p1, std::int64_t d2, std::int64_t p2, bool give);
     Knob drawKnob() const;
     void paintLeftShoulder(const Knob& k);

@@ -61,6 +61,10 @@ struct MaskBits {
 class SpanRegion {
   public:
     enum Mode { kUnion = 2, kDifference = 4, kCopy = 5 };
+    // Whether finishing a block drops a last run on row 0, as every built,
+    // combined or appended region does; a rectangle, a copy or a collection
+    // read back from a file keeps its runs.
+    enum class Tail { kDropRowZero, kKeep };
 
     SpanRegion() = default;
     SpanRegion(SpanRegion&& other) noexcept;
@@ -90,10 +94,11 @@ class SpanRegion {
     void offset(int dx, int dy);
     bool contains(int x, int y) const;
     // Adds b's runs after this region's, in b's order, without sorting or
-    // merging; the bounds grow to cover them. Costs time in b's runs only (the
+    // merging; the bounds are recomputed (top from the first run, bottom from
+    // the last, a last run on row 0 dropped). Costs time in b's runs only (the
     // block grows geometrically), so a collection built piece by piece is
     // linear in its runs.
-    void append(const SpanRegion& b);
+    void append(const SpanRegion& b, Tail tail = Tail::kDropRowZero);
     // Releases the run block; freeing during an operation on the region shows
     // "Bitmap Locking Error". The region is unallocated afterwards.
     void free();
@@ -131,14 +136,15 @@ class SpanRegion {
     static constexpr int kTailRecords = 4;
 
     // Takes ownership of a block holding count runs plus room for the tail.
-    SpanRegion(Run* block, int count);
+    SpanRegion(Run* block, int count, Tail tail = Tail::kDropRowZero);
     // A zero-filled block for runs records and the tail; null when memory is
     // short.
     static Run* allocate(std::size_t runs);
     bool usable() const;
-    void finish();
+    void finish(Tail tail = Tail::kDropRowZero);
     void writeTail();
-    // Widens the bounds to cover b; an empty region takes b's bounds.
+    // Takes in the bounds of runs b appended: left and right widen, bottom
+    // becomes b's; an empty region takes b's bounds.
     void growBounds(const RegionBounds& b, bool empty);
     void computeBounds();
     void classify();
