@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config clang-tidy
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6svg6
   libsdl2-dev libstb-dev
   libgtest-dev libgmock-dev libbenchmark-dev libimagequant-dev
