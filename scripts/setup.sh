@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libimagequant-dev
   xvfb xauth xdotool x11-utils imagemagick sox
   fonts-dejavu-core
+  dpkg-dev fakeroot
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -7,12 +7,17 @@
 # names the installed pictures, Sound the installed sounds and Saved Games a
 # writable folder. Escape closes the picture selection; Game, Exit must end
 # the program with status 0.
-#   installed_start.sh <build folder> <folder for screenshots>
+# With --deb the copy is the Debian package that `cpack -G DEB` makes,
+# unpacked with `dpkg -x` into a scratch root: its private libraries must lie
+# in usr/lib/tessella, its dependencies come from dpkg-shlibdeps, and SIGTERM
+# (as at the end of a desktop session) must end the program.
+#   installed_start.sh <build folder> <folder for screenshots> [--deb]
 set -euo pipefail
 
 if [ "${1:-}" != "--inside" ]; then
   build=$(readlink -f "$1")
   out=$(mkdir -p "$2" && readlink -f "$2")
+  mode=${3:-install}
   for tool in xvfb-run xdotool import; do
     command -v "$tool" >/dev/null || { echo "installed start test needs $tool (scripts/setup.sh)"; exit 1; }
   done
@@ -27,8 +32,27 @@ if [ "${1:-}" != "--inside" ]; then
   work=$(readlink -f "$work")
   trap 'rm -rf "$work"' EXIT
   mkdir -p "$work/home" "$work/run"
-  cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
-    { cat "$work/install.log"; echo "FAIL: cmake --install into $work/prefix failed"; exit 1; }
+  if [ "$mode" = --deb ]; then
+    (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package") \
+      >"$work/install.log" 2>&1 ||
+      { cat "$work/install.log"; echo "FAIL: cpack -G DEB failed"; exit 1; }
+    deb=$(compgen -G "$work/package/*.deb" | head -n1)
+    [ -n "$deb" ] || { echo "FAIL: cpack made no .deb"; exit 1; }
+    depends=$(dpkg-deb -f "$deb" Depends)
+    echo "package $(basename "$deb"): $(stat -c %s "$deb") bytes; Depends: $depends"
+    case "$depends" in *libqt6widgets6*libsdl2* | *libsdl2*libqt6widgets6*) ;;
+      *) echo "FAIL: the package's dependencies miss Qt or SDL: $depends"; exit 1 ;; esac
+    dpkg -x "$deb" "$work/root"
+    ln -s root/usr "$work/prefix"
+    compgen -G "$work/root/usr/lib/tessella/libPIXPICK32.so.*" >/dev/null ||
+      { echo "FAIL: the private libraries are not in usr/lib/tessella"; exit 1; }
+    stray=$(find "$work/root" -name '*.so*' ! -path '*/usr/lib/tessella/*' | head -n3)
+    [ -z "$stray" ] || { echo "FAIL: libraries outside usr/lib/tessella: $stray"; exit 1; }
+  else
+    cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
+      { cat "$work/install.log"; echo "FAIL: cmake --install into $work/prefix failed"; exit 1; }
+  fi
+  export INSTALL_MODE=$mode
   export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
   export TESSELLA_REGISTRY="$work/home/registry" SDL_AUDIODRIVER=dummy
   export BUILD_SETTINGS="$build/share/tessella/settings/Quiet.Ini"
@@ -39,7 +63,7 @@ fi
 
 out=$2
 work=$3
-prefix=$work/prefix
+prefix=$(readlink -f "$work/prefix")
 exe=$prefix/bin/tessella
 log="$work/program.log"
 here=$(dirname "$(readlink -f "$0")")
@@ -109,5 +133,13 @@ import -window root "$out/installed_start.png" 2>/dev/null || true
 xdotool key --clearmodifiers Escape
 wait_gone '^New Game$' 20 || fail "Escape did not close the picture selection"
 kill -0 "$pid" 2>/dev/null || fail "the program ended when the picture selection was closed"
-quit_program
-echo "installed start test passed"
+if [ "$INSTALL_MODE" = --deb ]; then
+  # SIGTERM, as at the end of a desktop session or from `kill`, ends it.
+  kill -TERM "$pid"
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end on SIGTERM"
+  pid=
+else
+  quit_program
+fi
+echo "installed start test passed ($INSTALL_MODE)"

@@ -43,6 +43,9 @@ extern "C" {
 // (bytes after the picture are ignored). The file position is left
 // unspecified. flags must be 0. Returns the slot, or -1.
 IMAGELIB_EXPORT int IMGReadFromFile(std::FILE* file, long offset, int flags);
+// Ordinal 12 limited to the length bytes from offset on (a picture stored
+// inside a larger file): no more than the picture is read.
+IMAGELIB_EXPORT int IMGReadFromFilePart(std::FILE* file, long offset, long length);
 // Ordinal 12 for a file descriptor (the descriptor's position is unchanged).
 IMAGELIB_EXPORT int IMGReadFromDescriptor(int fd, long offset, int flags);
 // Reads a picture from bytes in memory. Returns the slot, or -1.

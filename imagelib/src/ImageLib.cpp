@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "SlotTable.h"
 #include "StandardColours.h"
 #include "imagelib.h"
+#include "platform/NoThrow.h"
 #include "platform/Surface.h"
 
 namespace {
@@ -32,30 +34,50 @@ QSize decodeFloorFull;
 QSize decodeFloor;
 
 int slotFromBytes(const std::vector<std::uint8_t>& bytes) {
-    imagelib::PictureDecoder decoder(bytes.data(), bytes.size());
-    decoder.setFloor(decodeFloorFull, decodeFloor);
-    auto dib = decoder.decode();
-    return dib.isNull() ? -1 : slotTable().add(std::move(dib));
+    return platform::withoutThrowing(-1, [&] {
+        imagelib::PictureDecoder decoder(bytes.data(), bytes.size());
+        decoder.setFloor(decodeFloorFull, decodeFloor);
+        auto dib = decoder.decode();
+        return dib.isNull() ? -1 : slotTable().add(std::move(dib));
+    });
 }
 
-// Reads from the descriptor at offset up to its end, without moving it.
-bool readTail(int fd, long offset, std::vector<std::uint8_t>& bytes) {
-    struct stat st {};
-    if (fd < 0 || offset < 0 || fstat(fd, &st) != 0 || st.st_size <= offset ||
-        st.st_size - offset > kMaxFileBytes) {
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(st.st_size - offset));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = pread(fd, bytes.data() + done, bytes.size() - done,
-                                static_cast<off_t>(offset + static_cast<long>(done)));
-        if (n <= 0) {
+// Reads length bytes (or, for a negative length, up to the end) from the
+// descriptor at offset, without moving it. Only regular files are read: a
+// pipe or device named as a picture would block or never end.
+bool readPart(int fd, long offset, long length, std::vector<std::uint8_t>& bytes) {
+    return platform::withoutThrowing(false, [&] {
+        struct stat st {};
+        if (fd < 0 || offset < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_size <= offset) {
             return false;
         }
-        done += static_cast<std::size_t>(n);
+        const long long available = st.st_size - offset;
+        const long long wanted = length < 0 ? available : std::min<long long>(length, available);
+        if (wanted <= 0 || wanted > kMaxFileBytes) {
+            return false;
+        }
+        bytes.resize(static_cast<std::size_t>(wanted));
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = pread(fd, bytes.data() + done, bytes.size() - done,
+                                    static_cast<off_t>(offset + static_cast<long>(done)));
+            if (n <= 0) {
+                return false;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        return true;
+    });
+}
+
+// Opens path for reading when it names a regular file; -1 otherwise.
+int openRegular(const char* path) {
+    struct stat st {};
+    if (path == nullptr || stat(path, &st) != 0 || !S_ISREG(st.st_mode)) {
+        return -1;
     }
-    return true;
+    return open(path, O_RDONLY | O_CLOEXEC);
 }
 
 }  // namespace
@@ -70,9 +92,18 @@ int IMGReadFromFile(std::FILE* file, long offset, int flags) {
     return IMGReadFromDescriptor(fileno(file), offset, flags);
 }
 
+int IMGReadFromFilePart(std::FILE* file, long offset, long length) {
+    if (file == nullptr) {
+        return -1;
+    }
+    std::fflush(file);
+    std::vector<std::uint8_t> bytes;
+    return readPart(fileno(file), offset, length, bytes) ? slotFromBytes(bytes) : -1;
+}
+
 int IMGReadFromDescriptor(int fd, long offset, int flags) {
     std::vector<std::uint8_t> bytes;
-    if (flags != 0 || !readTail(fd, offset, bytes)) {
+    if (flags != 0 || !readPart(fd, offset, -1, bytes)) {
         return -1;
     }
     return slotFromBytes(bytes);
@@ -86,12 +117,14 @@ int IMGReadFromMemory(const std::uint8_t* bytes, std::uint32_t size) {
 }
 
 int IMGCreateFromDib(const std::uint8_t* packedDib, std::uint32_t size) {
-    if (packedDib == nullptr) {
-        return -1;
-    }
-    const auto given = platform::PackedDib::fromBlock({packedDib, packedDib + size});
-    auto dib = imagelib::normaliseDib(given);
-    return dib.isNull() ? -1 : slotTable().add(std::move(dib));
+    return platform::withoutThrowing(-1, [&] {
+        if (packedDib == nullptr) {
+            return -1;
+        }
+        const auto given = platform::PackedDib::fromBlock({packedDib, packedDib + size});
+        auto dib = imagelib::normaliseDib(given);
+        return dib.isNull() ? -1 : slotTable().add(std::move(dib));
+    });
 }
 
 void IMGFree(int slot) {
@@ -133,17 +166,19 @@ int IMGGetRect(int slot, int* left, int* top, int* right, int* bottom) {
 }
 
 int IMGResample(int slot, int width, int height) {
-    imagelib::Slot* s = slotTable().find(slot);
-    if (s == nullptr) {
-        return 0;
-    }
-    imagelib::Progress progress(0, 100);
-    auto dib = imagelib::Resampler(loadingPriority).resample(s->dib, width, height, progress);
-    if (dib.isNull()) {
-        return 0;
-    }
-    s->dib = std::move(dib);
-    return 1;
+    return platform::withoutThrowing(0, [&] {
+        imagelib::Slot* s = slotTable().find(slot);
+        if (s == nullptr) {
+            return 0;
+        }
+        imagelib::Progress progress(0, 100);
+        auto dib = imagelib::Resampler(loadingPriority).resample(s->dib, width, height, progress);
+        if (dib.isNull()) {
+            return 0;
+        }
+        s->dib = std::move(dib);
+        return 1;
+    });
 }
 
 void IMGSetLoadingPriority(int priority) {
@@ -157,16 +192,20 @@ int IMGGetLoadingPriority(void) {
 }
 
 platform::Surface* IMGCreateBitmap(int slot, int width, int height) {
-    imagelib::Slot* s = slotTable().find(slot);
-    if (s == nullptr) {
-        return nullptr;
-    }
-    imagelib::Progress progress(0, 100);
-    const auto dib = imagelib::Resampler(loadingPriority).resample(s->dib, width, height, progress);
-    if (dib.isNull()) {
-        return nullptr;
-    }
-    return new platform::Surface(imagelib::DibPainter(dib).toSurface());
+    return platform::withoutThrowing(
+        static_cast<platform::Surface*>(nullptr), [&]() -> platform::Surface* {
+            imagelib::Slot* s = slotTable().find(slot);
+            if (s == nullptr) {
+                return nullptr;
+            }
+            imagelib::Progress progress(0, 100);
+            const auto dib =
+                imagelib::Resampler(loadingPriority).resample(s->dib, width, height, progress);
+            if (dib.isNull()) {
+                return nullptr;
+            }
+            return new platform::Surface(imagelib::DibPainter(dib).toSurface());
+        });
 }
 
 void IMGFreeBitmap(platform::Surface* bitmap) {
@@ -182,12 +221,14 @@ int IMGDrawBitmap(const platform::Surface* bitmap, platform::Surface* dc, int x,
 }
 
 int IMGReduceTo16Colours(int slot) {
-    imagelib::Slot* s = slotTable().find(slot);
-    if (s == nullptr) {
-        return 0;
-    }
-    s->dib = imagelib::reduceTo16(s->dib);
-    return 1;
+    return platform::withoutThrowing(0, [&] {
+        imagelib::Slot* s = slotTable().find(slot);
+        if (s == nullptr) {
+            return 0;
+        }
+        s->dib = imagelib::reduceTo16(s->dib);
+        return 1;
+    });
 }
 
 int IMGRealizePalette(int slot, platform::Surface*) {
@@ -195,12 +236,14 @@ int IMGRealizePalette(int slot, platform::Surface*) {
 }
 
 int IMGDrawStretched(int slot, platform::Surface* dc, int left, int top, int right, int bottom) {
-    imagelib::Slot* s = slotTable().find(slot);
-    if (s == nullptr || dc == nullptr) {
-        return 0;
-    }
-    imagelib::DibPainter(s->dib).stretch(*dc, {left, top, right, bottom});
-    return 1;
+    return platform::withoutThrowing(0, [&] {
+        imagelib::Slot* s = slotTable().find(slot);
+        if (s == nullptr || dc == nullptr) {
+            return 0;
+        }
+        imagelib::DibPainter(s->dib).stretch(*dc, {left, top, right, bottom});
+        return 1;
+    });
 }
 
 int IMGSetDisplayOption(int slot, std::uint16_t option) {
@@ -243,7 +286,7 @@ int IMGReadPreview(const char* path) {
     if (path == nullptr) {
         return -1;
     }
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    const int fd = openRegular(path);
     if (fd < 0) {
         return -1;
     }
@@ -254,12 +297,14 @@ int IMGReadPreview(const char* path) {
 
 int IMGDrawPreview(int slot, platform::Surface* dc, int left, int top, int right, int bottom,
                    std::uint32_t background) {
-    imagelib::Slot* s = slotTable().find(slot);
-    if (s == nullptr || dc == nullptr) {
-        return 0;
-    }
-    imagelib::DibPainter(s->dib).fit(*dc, {left, top, right, bottom}, background);
-    return 1;
+    return platform::withoutThrowing(0, [&] {
+        imagelib::Slot* s = slotTable().find(slot);
+        if (s == nullptr || dc == nullptr) {
+            return 0;
+        }
+        imagelib::DibPainter(s->dib).fit(*dc, {left, top, right, bottom}, background);
+        return 1;
+    });
 }
 
 void IMGSetDecodeFloor(int fullWidth, int fullHeight, int width, int height) {
@@ -268,27 +313,29 @@ void IMGSetDecodeFloor(int fullWidth, int fullHeight, int width, int height) {
 }
 
 int IMGPingFile(const char* path, int* width, int* height, int* bits) {
-    std::vector<std::uint8_t> bytes;
-    const int fd = path == nullptr ? -1 : open(path, O_RDONLY | O_CLOEXEC);
-    const bool read = readTail(fd, 0, bytes);
-    if (fd >= 0) {
-        close(fd);
-    }
-    int w = 0;
-    int h = 0;
-    int b = 0;
-    if (!read || !imagelib::PictureDecoder(bytes.data(), bytes.size()).ping(&w, &h, &b)) {
-        return 0;
-    }
-    if (width != nullptr) {
-        *width = w;
-    }
-    if (height != nullptr) {
-        *height = h;
-    }
-    if (bits != nullptr) {
-        *bits = b;
-    }
-    return 1;
+    return platform::withoutThrowing(0, [&] {
+        std::vector<std::uint8_t> bytes;
+        const int fd = openRegular(path);
+        const bool read = readPart(fd, 0, -1, bytes);
+        if (fd >= 0) {
+            close(fd);
+        }
+        int w = 0;
+        int h = 0;
+        int b = 0;
+        if (!read || !imagelib::PictureDecoder(bytes.data(), bytes.size()).ping(&w, &h, &b)) {
+            return 0;
+        }
+        if (width != nullptr) {
+            *width = w;
+        }
+        if (height != nullptr) {
+            *height = h;
+        }
+        if (bits != nullptr) {
+            *bits = b;
+        }
+        return 1;
+    });
 }
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <cstring>
+#include <string>
 
 #include "DibConvert.h"
 #include "FileCompleteness.h"
@@ -10,6 +11,7 @@
 #include "Progress.h"
 #include "TargaReader.h"
 #include "imagelib.h"
+#include "platform/DibDecoder.h"
 
 namespace imagelib {
 namespace {
@@ -20,6 +22,17 @@ bool startsWith(const std::uint8_t* data, std::size_t size, const char* magic, s
 
 bool indexedFormat(QImage::Format f) {
     return f == QImage::Format_Indexed8 || f == QImage::Format_Mono || f == QImage::Format_MonoLSB;
+}
+
+// Bitmap files go through the platform's one bitmap decoder (core headers,
+// RLE8 and RLE4 included, every size checked against the bytes). Only what
+// it does not know at all (bit fields, 16 bits per pixel) is left to Qt:
+// *toQt tells so. A file it refuses for any other reason is refused.
+platform::PackedDib decodeBitmap(const std::uint8_t* data, std::size_t size, bool* toQt) {
+    std::string why;
+    platform::PackedDib dib = platform::decodeDib({data, size}, &why);
+    *toQt = dib.isNull() && (why == "unsupported compression" || why == "unsupported bit count");
+    return dib.isNull() ? dib : normaliseDib(dib);
 }
 
 }  // namespace
@@ -61,6 +74,16 @@ bool PictureDecoder::ping(int* width, int* height, int* bits) const {
     if (format == nullptr) {
         return TargaReader(data_, size_).ping(width, height, bits);
     }
+    if (std::strcmp(format, "bmp") == 0) {
+        bool toQt = false;
+        const platform::PackedDib dib = decodeBitmap(data_, size_, &toQt);
+        if (!toQt) {
+            *width = dib.isNull() ? 0 : dib.width();
+            *height = dib.isNull() ? 0 : dib.height();
+            *bits = dib.isNull() ? 0 : dib.bitCount();
+            return !dib.isNull();
+        }
+    }
     MemoryDevice device(data_, size_, nullptr);
     QImageReader reader(&device, format);
     const QSize size = reader.size();
@@ -77,6 +100,13 @@ platform::PackedDib PictureDecoder::decode() const {
     const char* format = qtFormat();
     if (format == nullptr) {
         return TargaReader(data_, size_).read();
+    }
+    if (std::strcmp(format, "bmp") == 0) {
+        bool toQt = false;
+        platform::PackedDib dib = decodeBitmap(data_, size_, &toQt);
+        if (!toQt) {
+            return dib;
+        }
     }
     // Qt's own ceiling on a decoded picture is lower than the library's;
     // raise it so that every picture the library accepts can be decoded.

@@ -89,6 +89,35 @@ void filterRow(const std::uint8_t* in, std::uint8_t* out, const std::vector<Cont
     }
 }
 
+// Source rows filtered horizontally, made on demand and kept in a small
+// ring. The vertical pass asks for rows in rising order and each output row
+// shares at most its first rows with the one before, so a row is seldom
+// filtered twice.
+class FilteredRows {
+  public:
+    FilteredRows(const platform::PackedDib& source, const std::vector<Contribution>& columns,
+                 std::size_t rowBytes)
+        : source_(source), columns_(columns), rowBytes_(rowBytes), rows_(kKept * rowBytes) {}
+
+    const std::uint8_t* row(int y) {
+        const std::size_t slot = static_cast<std::size_t>(y) % kKept;
+        std::uint8_t* out = rows_.data() + slot * rowBytes_;
+        if (held_[slot] != y) {
+            filterRow(source_.row(y), out, columns_);
+            held_[slot] = y;
+        }
+        return out;
+    }
+
+  private:
+    static constexpr std::size_t kKept = 4;
+    const platform::PackedDib& source_;
+    const std::vector<Contribution>& columns_;
+    std::size_t rowBytes_;
+    std::vector<std::uint8_t> rows_;
+    int held_[kKept] = {-1, -1, -1, -1};
+};
+
 }  // namespace
 
 platform::PackedDib Resampler::resample(const platform::PackedDib& source, int width, int height,
@@ -134,19 +163,16 @@ platform::PackedDib Resampler::filtered(const platform::PackedDib& source, int w
     const auto columns = contributions(source.width(), width, area);
     const auto rows = contributions(source.height(), height, area);
     const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
-    // Horizontal pass into whole rows, vertical pass from those.
-    std::vector<std::uint8_t> across(rowBytes * source.height());
-    for (int y = 0; y < source.height(); ++y) {
-        filterRow(source.row(y), across.data() + rowBytes * y, columns);
-        progress.step(y + 1, 2LL * source.height());
-    }
+    // Horizontal pass row by row as the vertical pass asks for the rows, so
+    // memory stays a few rows wide whatever the sizes.
+    FilteredRows across(source, columns, rowBytes);
     auto dib = platform::PackedDib::create(width, height, 24);
     std::vector<int> sums(rowBytes);
     for (int y = 0; y < height; ++y) {
         const Contribution& c = rows[y];
         std::fill(sums.begin(), sums.end(), 0);
         for (std::size_t k = 0; k < c.weights.size(); ++k) {
-            const std::uint8_t* in = across.data() + rowBytes * (c.first + k);
+            const std::uint8_t* in = across.row(c.first + static_cast<int>(k));
             const int w = c.weights[k];
             for (std::size_t i = 0; i < rowBytes; ++i) {
                 sums[i] += in[i] * w;
@@ -156,8 +182,7 @@ platform::PackedDib Resampler::filtered(const platform::PackedDib& source, int w
         for (std::size_t i = 0; i < rowBytes; ++i) {
             out[i] = toByte(sums[i]);
         }
-        progress.step(source.height() + static_cast<long long>(y + 1) * source.height() / height,
-                      2LL * source.height());
+        progress.step(y + 1, height);
     }
     return dib;
 }

@@ -7,6 +7,7 @@
 #include "Configuration.h"
 #include "PIXPICK32.h"
 #include "PictureInfo.h"
+#include "platform/NoThrow.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -28,32 +29,37 @@ void copyOut(const std::string& text, char* buffer, int size) {
 extern "C" {
 
 void QueryShortDescript(const char* fileName, char* text, int size) {
-    if (fileName == nullptr) {
-        copyOut({}, text, size);
-        return;
-    }
-    const char language = piclib::languageLetter();
-    piclib::ConfigDirectoryScope scope;
-    const piclib::PictureInfo info(fileName);
-    copyOut(info.shortDescription(language), text, size);
+    platform::withoutThrowing(0, [&] {
+        if (fileName == nullptr) {
+            copyOut({}, text, size);
+            return 0;
+        }
+        const char language = piclib::languageLetter();
+        piclib::ConfigDirectoryScope scope;
+        const piclib::PictureInfo info(fileName);
+        copyOut(info.shortDescription(language), text, size);
+        return 0;
+    });
 }
 
 int QueryInformationFile(const char* fileName, char* path, int size) {
-    if (fileName == nullptr) {
-        return 0;
-    }
-    const char language = piclib::languageLetter();
-    piclib::ConfigDirectoryScope scope;
-    const piclib::PictureInfo info(fileName);
-    if (info.fields().helpFile.empty()) {
-        return 0;
-    }
-    const std::string help = platform::resolvePath(info.helpFilePath(language));
-    if (!platform::fileExists(help)) {
-        return 0;
-    }
-    copyOut(help, path, size);
-    return 1;
+    return platform::withoutThrowing(0, [&] {
+        if (fileName == nullptr) {
+            return 0;
+        }
+        const char language = piclib::languageLetter();
+        piclib::ConfigDirectoryScope scope;
+        const piclib::PictureInfo info(fileName);
+        if (info.fields().helpFile.empty()) {
+            return 0;
+        }
+        const std::string help = platform::resolvePath(info.helpFilePath(language));
+        if (!platform::fileExists(help)) {
+            return 0;
+        }
+        copyOut(help, path, size);
+        return 1;
+    });
 }
 
 int PictureHelpAvailable(const char* fileName) {

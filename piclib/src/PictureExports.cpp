@@ -9,24 +9,27 @@
 #include "PictureHandle.h"
 #include "PictureInfo.h"
 #include "imagelib.h"
+#include "platform/NoThrow.h"
 #include "platform/Surface.h"
 
 extern "C" {
 
 int GetImageHandle(const char* fileName) {
-    if (fileName == nullptr) {
-        return 0;
-    }
-    int handle = 0;
-    {
-        piclib::ConfigDirectoryScope scope;
-        piclib::PictureInfo info(fileName);
-        handle = info.loadMainPictureCopy();
-    }
-    if (QWidget* focus = QApplication::focusWidget()) {
-        focus->update();
-    }
-    return handle;
+    return platform::withoutThrowing(0, [&] {
+        if (fileName == nullptr) {
+            return 0;
+        }
+        int handle = 0;
+        {
+            piclib::ConfigDirectoryScope scope;
+            piclib::PictureInfo info(fileName);
+            handle = info.loadMainPictureCopy();
+        }
+        if (QWidget* focus = QApplication::focusWidget()) {
+            focus->update();
+        }
+        return handle;
+    });
 }
 
 int DeletePicture(int handle) {

@@ -100,8 +100,11 @@ PictureInfo::PictureInfo(const std::string& path) {
     const std::string resolved = platform::resolvePath(path);
     status_ = statusOf(resolved);
     // Read-only: the record never writes, and installed pictures may be
-    // write-protected.
-    file_ = std::fopen(resolved.c_str(), "rb");
+    // write-protected. A pipe or device is never opened: it could block the
+    // window or never end.
+    if (S_ISREG(status_.attributes)) {
+        file_ = std::fopen(resolved.c_str(), "rb");
+    }
     if (file_ != nullptr) {
         readTrailer();
     }
@@ -167,7 +170,15 @@ int PictureInfo::readPicture(std::uint32_t offset) const {
     if (file_ == nullptr) {
         return 0;
     }
-    const int slot = IMGReadFromFile(file_, static_cast<long>(offset), 0);
+    // The emblem ends where the main picture starts, the main picture where
+    // the information block starts; only those bytes are read.
+    long length = -1;
+    if (offset < pictureOffset_) {
+        length = static_cast<long>(pictureOffset_ - offset);
+    } else if (hasInformation() && offset < infoOffset_) {
+        length = static_cast<long>(infoOffset_ - offset);
+    }
+    const int slot = IMGReadFromFilePart(file_, static_cast<long>(offset), length);
     if (slot < 0) {
         return 0;
     }

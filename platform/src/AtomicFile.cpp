@@ -1,15 +1,19 @@
-#include "AtomicFile.h"
+#include "platform/AtomicFile.h"
+
+#include <dirent.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
+#include <utility>
 
 namespace platform {
 namespace {
 
-bool writeAll(int fd, const std::string& data) {
+bool writeAll(int fd, std::string_view data) {
     std::size_t done = 0;
     while (done < data.size()) {
         const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
@@ -36,10 +40,41 @@ mode_t modeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// The folder (with its separator, or empty) and the name of path.
+std::pair<std::string, std::string> split(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos
+               ? std::pair{std::string(), path}
+               : std::pair{path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+// Removes the ".name.XXXXXX" files in folder older than a minute: those of
+// writers that were killed (a writer at work touches its file all the time).
+void removeStaleTemporaries(const std::string& folder, const std::string& name) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    const std::string prefix = "." + name + ".";
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string found = entry->d_name;
+        struct stat st {};
+        const std::string full = folder + found;
+        if (found.size() == prefix.size() + 6 && found.compare(0, prefix.size(), prefix) == 0 &&
+            ::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > 60) {
+            ::unlink(full.c_str());
+        }
+    }
+    ::closedir(dir);
+}
+
 }  // namespace
 
-bool replaceFileAtomically(const std::string& path, const std::string& data) {
-    std::string temp = path + ".XXXXXX";
+bool replaceFileAtomically(const std::string& path, std::string_view data) {
+    const auto [folder, name] = split(path);
+    removeStaleTemporaries(folder, name);
+    std::string temp = folder + "." + name + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         return false;

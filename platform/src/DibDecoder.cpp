@@ -12,6 +12,7 @@ namespace {
 constexpr std::uint32_t kCoreHeaderBytes = 12;
 constexpr std::uint32_t kLargestHeaderBytes = 124;
 constexpr std::uint32_t kRle8 = 1;
+constexpr std::uint32_t kRle4 = 2;
 constexpr int kLargestSide = 65535;
 constexpr std::uint64_t kLargestImageBytes = 256ull << 20;
 constexpr std::uint64_t kLargestRunGain = 128;
@@ -74,7 +75,8 @@ bool checkHeader(Layout& l, std::string* error) {
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) {
         return refuse(error, "unsupported bit count");
     }
-    if (h.compression != 0 && !(h.compression == kRle8 && bits == 8 && h.height > 0)) {
+    const bool rle = (h.compression == kRle8 && bits == 8) || (h.compression == kRle4 && bits == 4);
+    if (h.compression != 0 && !(rle && h.height > 0)) {
         return refuse(error, "unsupported compression");
     }
     if (h.width <= 0 || h.height == 0 || h.width > kLargestSide || h.height > kLargestSide ||
@@ -155,6 +157,63 @@ bool decodeRle8(std::span<const std::uint8_t> in, std::span<std::uint8_t> out) {
     return false;
 }
 
+bool decodeRle4(std::span<const std::uint8_t> in, std::span<std::uint8_t> out, int width) {
+    const std::size_t stride = dibStride(width, 4);
+    const std::size_t rows = out.size() / stride;
+    std::size_t x = 0;
+    std::size_t row = 0;
+    // Sets the next pixel of the row; false past the row's end or the last row.
+    const auto put = [&](std::uint8_t index) {
+        if (x >= static_cast<std::size_t>(width) || row >= rows) {
+            return false;
+        }
+        std::uint8_t& b = out[row * stride + x / 2];
+        b = (x % 2 == 0) ? static_cast<std::uint8_t>((b & 0x0F) | (index << 4))
+                         : static_cast<std::uint8_t>((b & 0xF0) | index);
+        ++x;
+        return true;
+    };
+    std::size_t at = 0;
+    while (at + 2 <= in.size()) {
+        const std::uint8_t first = in[at];
+        const std::uint8_t second = in[at + 1];
+        at += 2;
+        if (first != 0) {
+            for (int i = 0; i < first; ++i) {
+                if (!put(i % 2 == 0 ? second >> 4 : second & 0x0F)) {
+                    return false;
+                }
+            }
+        } else if (second == 0) {
+            x = 0;
+            ++row;
+        } else if (second == 1) {
+            return true;
+        } else if (second == 2) {
+            if (in.size() - at < 2) {
+                return false;
+            }
+            x += in[at];
+            row += in[at + 1];
+            at += 2;
+        } else {
+            const std::size_t bytes = (second + 1u) / 2;
+            const std::size_t padded = bytes + (bytes & 1u);
+            if (padded > in.size() - at) {
+                return false;
+            }
+            for (int i = 0; i < second; ++i) {
+                const std::uint8_t b = in[at + static_cast<std::size_t>(i / 2)];
+                if (!put(i % 2 == 0 ? b >> 4 : b & 0x0F)) {
+                    return false;
+                }
+            }
+            at += padded;
+        }
+    }
+    return false;
+}
+
 PackedDib decodeDib(std::span<const std::uint8_t> bytes, std::string* error) {
     ByteReader in(bytes);
     Layout l;
@@ -163,7 +222,7 @@ PackedDib decodeDib(std::span<const std::uint8_t> bytes, std::string* error) {
         return {};
     }
     BitmapInfoHeader h = l.header;
-    const bool rle = h.compression == kRle8;
+    const std::uint32_t rle = h.compression;
     const std::uint32_t compressedBytes = h.sizeImage;
     h.compression = 0;
     if (h.bitCount > 8) {
@@ -184,7 +243,9 @@ PackedDib decodeDib(std::span<const std::uint8_t> bytes, std::string* error) {
         const std::size_t available = in.remaining();
         const std::size_t take =
             compressedBytes != 0 ? std::min<std::size_t>(compressedBytes, available) : available;
-        if (!in.ok() || !decodeRle8(in.bytes(take), pixels)) {
+        const auto coded = in.bytes(take);
+        if (!in.ok() ||
+            !(rle == kRle8 ? decodeRle8(coded, pixels) : decodeRle4(coded, pixels, h.width))) {
             refuse(error, "bad run-length data");
             return {};
         }

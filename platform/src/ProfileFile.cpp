@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 namespace platform {
 namespace {

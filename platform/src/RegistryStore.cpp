@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 namespace platform {
 namespace {

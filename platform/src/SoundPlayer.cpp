@@ -72,6 +72,9 @@ bool SoundPlayer::openDevice() {
     if (device_ != 0) {
         return true;
     }
+    // SDL would otherwise catch SIGINT and SIGTERM for an event queue this
+    // program never reads, and `kill` or the end of the desktop session
+    // could no longer end the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;

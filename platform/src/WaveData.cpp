@@ -1,10 +1,30 @@
 #include "WaveData.h"
 
 #include <cstddef>
+#include <cstdio>
+
+#include "platform/Paths.h"
+#include "platform/RiffWave.h"
 
 namespace platform {
 
 bool loadWave(const std::string& path, WaveData& out) {
+    // A pipe or device named as a sound would block or never end.
+    if (!fileExists(path)) {
+        return false;
+    }
+    // Every chunk size is checked against the file first: SDL takes a lying
+    // data size at its word and reserves gigabytes for a file of a few bytes.
+    std::FILE* raw = std::fopen(path.c_str(), "rb");
+    if (raw == nullptr) {
+        return false;
+    }
+    RiffWave layout;
+    const RiffResult shape = readRiffWave(raw, layout);
+    std::fclose(raw);
+    if (shape == RiffResult::unreadable) {
+        return false;
+    }
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     if (file == nullptr) {
         return false;

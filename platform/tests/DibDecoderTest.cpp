@@ -141,4 +141,46 @@ TEST(DibDecoder, MatchesQtForFilesQtWrites) {
     }
 }
 
+// A 5 x 3 RLE4 bitmap: an encoded run, end of line, an absolute run of
+// three pixels (padded to a 16-bit boundary), a delta, and end of bitmap.
+Bytes rle4Bitmap(const Bytes& coded) {
+    platform::ByteWriter w;
+    for (std::uint32_t v : {40u, 5u, 3u}) {
+        w.u32(v);
+    }
+    w.u16(1);
+    w.u16(4);
+    w.u32(2);  // RLE4
+    for (int i = 0; i < 3; ++i) {
+        w.u32(0);
+    }
+    w.u32(16);
+    w.u32(0);
+    for (std::uint32_t i = 0; i < 16; ++i) {
+        w.u32(i * 0x00111111u);
+    }
+    for (std::uint8_t b : coded) {
+        w.u8(b);
+    }
+    return w.take();
+}
+
+TEST(DibDecoder, Rle4ExpandsRunsAbsoluteRunsAndDeltas) {
+    const Bytes file = rle4Bitmap({5, 0x12, 0, 0, 0, 3, 0xAB, 0xC0, 0, 2, 0, 1, 2, 0x77, 0, 1});
+    std::string error;
+    const platform::PackedDib dib = platform::decodeDib(file, &error);
+    ASSERT_FALSE(dib.isNull()) << error;
+    EXPECT_EQ(dib.header().compression, 0u);
+    EXPECT_EQ(Bytes(dib.row(2), dib.row(2) + 3), (Bytes{0x12, 0x12, 0x10}));
+    EXPECT_EQ(Bytes(dib.row(1), dib.row(1) + 3), (Bytes{0xAB, 0xC0, 0x00}));
+    // The delta moved one row up from pixel 3.
+    EXPECT_EQ(Bytes(dib.row(0), dib.row(0) + 3), (Bytes{0x00, 0x07, 0x70}));
+    // A run past the row's end, and rows past the top, are refused.
+    EXPECT_TRUE(platform::decodeDib(rle4Bitmap({0, 2, 4, 2, 2, 0x77, 0, 1})).isNull());
+    EXPECT_TRUE(platform::decodeDib(rle4Bitmap({0, 0, 0, 0, 0, 0, 1, 0x11, 0, 1})).isNull());
+    for (std::size_t n = 0; n < file.size(); ++n) {
+        EXPECT_TRUE(platform::decodeDib(std::span(file.data(), n)).isNull()) << n;
+    }
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/CMainFrame.h"
 #include "app/CommandLine.h"
 #include "app/FirstStart.h"
+#include "app/GuardedApplication.h"
 #include "commands/CommandIds.h"
 #include "controls/ControlClasses.h"
 #include "dialogs/CAboutDlg.h"
@@ -27,7 +28,7 @@ constexpr int kStartPieceSize = 60;
 CJigsawApp::CJigsawApp(int& argc, char** argv)
     : hooks_(EventHooks::forSystem([this] { return pictureFile; })) {
     if (QApplication::instance() == nullptr) {
-        ownedApp_ = std::make_unique<QApplication>(argc, argv);
+        ownedApp_ = std::make_unique<GuardedApplication>(argc, argv);
     }
     QApplication::setApplicationName(QString::fromUtf8(kTitle));
     QApplication::setApplicationVersion(CAboutDlg::version());

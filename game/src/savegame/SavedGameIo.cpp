@@ -1,8 +1,12 @@
 #include "savegame/SavedGameIo.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
+
+#include <exception>
+
+#include "platform/AtomicFile.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -22,12 +26,10 @@ std::string SavedGameIo::save(const std::string& path, const SavedGame& game,
         return withPath("Cannot save the game", path) + ": " + why + ".";
     }
     const std::vector<std::uint8_t> bytes = game.encode(onGroup);
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return withPath("Cannot create the file", path) + ".";
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
+    // A hidden temporary file renamed over the old game: a save that fails
+    // or is killed leaves the old game whole and nothing in the file list.
+    const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (!platform::replaceFileAtomically(path, data)) {
         return withPath("Cannot write the game to", path) + "; the previous file is unchanged.";
     }
     return {};
@@ -37,7 +39,8 @@ SavedGameIo::LoadResult SavedGameIo::load(const std::string& path, int screenWid
                                           int screenHeight) {
     LoadResult result;
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is opened: a pipe would block the window.
+    if (!platform::fileExists(path) || !file.open(QIODevice::ReadOnly)) {
         result.message = withPath("Cannot open the game", path);
         return result;
     }
@@ -45,11 +48,20 @@ SavedGameIo::LoadResult SavedGameIo::load(const std::string& path, int screenWid
         result.message = withPath("The saved game is too large:", path);
         return result;
     }
-    const QByteArray data = file.readAll();
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(data.data()),
-                                              static_cast<std::size_t>(data.size()));
     SavedGame game;
-    std::string why = SavedGame::decode(bytes, screenWidth, screenHeight, game);
+    std::string why;
+    try {
+        const QByteArray data = file.readAll();
+        const std::span<const std::uint8_t> bytes(
+            reinterpret_cast<const std::uint8_t*>(data.data()),
+            static_cast<std::size_t>(data.size()));
+        why = SavedGame::decode(bytes, screenWidth, screenHeight, game);
+    } catch (const std::exception&) {
+        // Memory for the file or its regions could not be had; the running
+        // game is untouched.
+        result.message = "There is not enough memory to restore the game " + path + ".";
+        return result;
+    }
     if (why == kNotAPuzzle) {
         result.notAPuzzle = true;
         result.message = why;

@@ -4,9 +4,20 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <random>
+#include <thread>
 
+#include "PIXPICK32.h"
 #include "cutting/ByteReader.h"
 #include "cutting/ByteWriter.h"
 #include "cutting/PieceCutter.h"
@@ -391,3 +402,103 @@ TEST_F(SavedGameTest, LoadReportsMissingDamagedAndForeignFiles) {
     EXPECT_FALSE(result.notAPuzzle);
     EXPECT_NE(result.message.find("damaged"), std::string::npos);
 }
+
+// Saves killed at random moments (SIGKILL, 200 times) leave the old game or
+// the new one, whole, and no file but the game in the player's folder.
+TEST_F(SavedGameTest, KilledSavesLeaveTheOldOrTheNewGame) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("game.jig").toStdString();
+    SavedGame other;
+    ASSERT_EQ(decode(game_.encode(), other), "");
+    other.header.totalScore = 4321;
+    const std::vector<std::uint8_t> games[2] = {game_.encode(), other.encode()};
+    ASSERT_EQ(SavedGameIo::save(path, game_), "");
+    std::mt19937 random(2024);
+    for (int round = 0; round < 200; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                SavedGameIo::save(path, i % 2 == 0 ? other : game_);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        const auto now = readAll(path);
+        ASSERT_TRUE(now == games[0] || now == games[1]) << "round " << round;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"game.jig"});
+}
+
+TEST_F(SavedGameTest, PipesAreRefusedWithoutOpening) {
+    QTemporaryDir dir;
+    const std::string pipe = dir.filePath("pipe.jig").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    // Opening a pipe without a writer would block the test for good.
+    const auto result = SavedGameIo::load(pipe, kScreen, kScreen);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message.find("Cannot open"), std::string::npos);
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+namespace {
+
+// Loads the saved game and the picture with 12 MiB of address space beyond
+// what the process holds; true when both are refused, the game with a
+// message.
+bool refusedWithin12MiB(const std::string& game, const std::string& picture) {
+    long held = 0;
+    std::ifstream("/proc/self/statm") >> held;
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(held) * 4096 + (12u << 20);
+    setrlimit(RLIMIT_AS, &limit);
+    const auto loaded = SavedGameIo::load(game, kScreen, kScreen);
+    return !loaded.ok() && loaded.message.find("not enough memory") != std::string::npos &&
+           GetImageHandle(picture.c_str()) == 0;
+}
+
+}  // namespace
+
+// With little address space left (as on a loaded machine), a hostile saved
+// game of a million rim runs and a picture of 8000 x 8000 pixels in a tiny
+// file are refused with a message, and the process goes on.
+TEST_F(SavedGameTest, HostileFilesUnderAMemoryLimitAreRefused) {
+    QTemporaryDir dir;
+    const std::string game = dir.filePath("hostile.jig").toStdString();
+    constexpr std::int32_t kRuns = 1'000'000;
+    std::vector<std::uint8_t> bytes = game_.encode();
+    bytes.resize(456);  // the header
+    for (std::int32_t v : {kRuns, kRuns}) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.push_back(static_cast<std::uint8_t>(v >> shift));
+        }
+    }
+    bytes.resize(bytes.size() + 8 + 8 * (kRuns + 4));
+    QFile f(QString::fromStdString(game));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    f.close();
+    // An RLE8 bitmap that ends at once: 64 MiB of pixels from 1 KiB.
+    const std::string picture = dir.filePath("huge.bmp").toStdString();
+    std::vector<std::uint8_t> bmp = {'B', 'M'};
+    bmp.resize(14 + 40 + 1024 + 2);
+    const auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            bmp[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+        }
+    };
+    put32(10, 14 + 40 + 1024);
+    for (auto [at, v] : {std::pair{14, 40}, {18, 8000}, {22, 8000}, {26, 1 | 8 << 16}, {30, 1}}) {
+        put32(static_cast<std::size_t>(at), static_cast<std::uint32_t>(v));
+    }
+    bmp[bmp.size() - 1] = 1;  // end of bitmap
+    QFile p(QString::fromStdString(picture));
+    ASSERT_TRUE(p.open(QIODevice::WriteOnly));
+    p.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
+    p.close();
+    EXPECT_EXIT(std::exit(refusedWithin12MiB(game, picture) ? 0 : 1), ::testing::ExitedWithCode(0),
+                "");
+}
+#endif
