@@ -94,7 +94,6 @@ bool checkHeader(Layout& l, std::string* error) {
     // Refused before anything is allocated: rows that cannot all be in the
     // input, and run-length data that could not expand to the image (one
     // two-byte pair writes at most 255 bytes).
-    const bool rle = h.compression == kRle8;
     if ((!rle && image > l.inputBytes) || (rle && image > kLargestRunGain * l.inputBytes)) {
         return refuse(error, "pixel rows past the end");
     }
