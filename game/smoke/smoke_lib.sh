@@ -102,7 +102,9 @@ point_on_piece() {
 # six lists are the largest light yellow areas, the names the leftmost.
 first_name_ink() {  # file
   local w h x y
-  read -r w h x y _ <<<"$(areas "$1" '#FFFFE0' 2% | sort -k5 -n -r | head -n6 | sort -k3 -n | head -n1)"
+  # Every cell of the list is a box of its own (0x80FFFF): the first name is
+  # the leftmost box of the top row.
+  read -r w h x y _ <<<"$(areas "$1" '#FFFF80' 2% | awk '$2 >= 10' | sort -k4,4n -k3,3n | head -n1)"
   [ -n "${y:-}" ] || { echo 0; return; }
   convert "$1" -crop "${w}x20+$x+$y" +repage -colorspace gray -threshold 40% -negate \
     -format '%[fx:int(mean*w*h+0.5)]' info:
