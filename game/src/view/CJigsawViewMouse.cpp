@@ -10,6 +10,7 @@
 #include "model/CClockHold.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsKeys.h"
+#include "sprites/SpriteStore.h"
 #include "view/GameCursors.h"
 #include "view/PieceMenu.h"
 #include "view/ViewInteraction.h"
@@ -26,7 +27,7 @@ std::unique_ptr<ViewInteraction> CJigsawView::makeInteraction() {
     hooks.closeTip = [this] { closePieceTip(); };
     hooks.cursor = [this](int cursor) { showGameCursor(cursor); };
     hooks.timer = [this](AutoScroll::Timer timer, int ms) { runAutoScrollTimer(timer, ms); };
-    hooks.promotion = [this] { runHook(keys::kPromotionPieces); };
+    hooks.promotion = [this] { PuzzleFlow::runHook(keys::kPromotionPieces); };
     return std::make_unique<ViewInteraction>(session_, window_, std::move(hooks));
 }
 
@@ -151,7 +152,7 @@ void CJigsawView::dropAt(const QPoint& at) {
     if (CJigsawApp* app = CJigsawApp::instance()) {
         app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
     }
-    finishIfComplete();
+    flow_.finishIfComplete();
     updateState();
 }
 
@@ -164,7 +165,7 @@ void CJigsawView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (CJigsawApp* app = CJigsawApp::instance()) {
         app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
     }
-    finishIfComplete();
+    flow_.finishIfComplete();
     updateState();
 }
 
@@ -225,6 +226,63 @@ void CJigsawView::pieceCommand(int id) {
     }
     menuGroup_ = nullptr;
     redrawAll();
-    finishIfComplete();
+    flow_.finishIfComplete();
     updateState();
+}
+
+// Table points reach the window through the zoom map after the scroll
+// position is taken off; points left or above the window mirror.
+QPoint CJigsawView::toWindow(int x, int y) const {
+    const sprites::SpriteStore* store = session_.store();
+    const auto map = [this](int table) {
+        const int screen = zoom_.toScreen(std::abs(table));
+        return table < 0 ? -screen : screen;
+    };
+    return store ? QPoint(map(x - store->scrollX()), map(y - store->scrollY())) : QPoint(x, y);
+}
+
+void CJigsawView::redrawSprite(const sprites::Sprite& sprite) {
+    if (sprites::SpriteStore* store = session_.store()) {
+        store->redrawSprite(&window_, &sprite, true);
+        viewport()->update();
+        notifySprite(sprite);
+    }
+}
+
+void CJigsawView::redrawArea(const platform::Rect& table) {
+    if (sprites::SpriteStore* store = session_.store()) {
+        store->redrawArea(&window_, table, true);
+        viewport()->update();
+        notifyArea(table);
+    }
+}
+
+bool CJigsawView::holdingPiece() const {
+    return interaction_->Holding();
+}
+
+bool CJigsawView::pickUpAt(int x, int y) {
+    if (session_.store() == nullptr || session_.clock.Paused()) {
+        return false;
+    }
+    noteInput();
+    stopAssembly();
+    const QPoint at = toWindow(x, y);
+    interaction_->Press(at.x(), at.y(), false);
+    return holdingPiece();
+}
+
+void CJigsawView::moveHeldTo(int x, int y) {
+    if (holdingPiece()) {
+        noteInput();
+        const QPoint at = toWindow(x, y);
+        interaction_->Move(at.x(), at.y(), false);
+    }
+}
+
+void CJigsawView::dropHeldAt(int x, int y) {
+    if (holdingPiece()) {
+        noteInput();
+        dropAt(toWindow(x, y));
+    }
 }

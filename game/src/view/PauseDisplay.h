@@ -10,7 +10,6 @@ class PauseDisplay {
   public:
     void Advance();
     void Reset() { m_angle = 0; }
-    int Angle() const { return m_angle; }
     void Paint(QPainter& painter, const QSize& client) const;
 
   private:
