@@ -72,6 +72,7 @@ bool SoundPlayer::openDevice() {
     if (device_ != 0) {
         return true;
     }
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }

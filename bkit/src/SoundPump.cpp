@@ -1,6 +1,0 @@
-#include "BKIT32.h"
-
-extern "C" {
-
-void DispatchSoundMessages(void) {}
-}
