@@ -11,7 +11,6 @@
 class GameClock {
   public:
     void Start() { m_start = CClockHold::Now(); }
-    std::time_t StartTime() const { return m_start; }
     void SetStartTime(std::time_t start) { m_start = start; }
     // Moves the start time forward by what a hold lasted so far.
     void Correct(const CClockHold& hold) { m_start += hold.Duration(); }

@@ -89,7 +89,7 @@ CJigsawView::~CJigsawView() {
 }
 
 bool CJigsawView::QueryClose() {
-    return askToSave();
+    return files_.askToSave();
 }
 
 void CJigsawView::postCommand(int id) {
@@ -113,37 +113,37 @@ void CJigsawView::onCommand(int id) {
             break;
         case cmd::kNewGame:
         case kNewGameFromFile:
-            newGame(id == kNewGameFromFile);
+            flow_.newGame(id == kNewGameFromFile);
             break;
         case cmd::kStart:
             stopAssembly();
             if (session_.clock.Paused()) {
                 sounds_.PlayWait(1160);
             } else if (session_.HasPicture()) {
-                startFromDialog();
+                flow_.startFromDialog();
             }
             break;
         case cmd::kPause:
             togglePause();
             break;
         case cmd::kAutoAssemble:
-            toggleAssembly();
+            flow_.toggleAssembly();
             break;
         case cmd::kPreferences:
-            showPreferences();
+            options_.showPreferences();
             break;
         case cmd::kSound:
-            showSoundOptions();
+            options_.showSoundOptions();
             break;
         case cmd::kBackgroundColor:
-            chooseBackground();
+            options_.chooseBackground();
             break;
         case cmd::kSave:
         case cmd::kSaveAs:
-            saveGame(id == cmd::kSave);
+            files_.save(id == cmd::kSave);
             break;
         case cmd::kRestore:
-            restoreGame(QString());
+            files_.restore(QString());
             break;
         case cmd::kZoomIn:
         case cmd::kZoomOut:
@@ -162,12 +162,12 @@ void CJigsawView::refreshMenuState() {
 }
 
 void CJigsawView::restoreGameFile(const QString& path) {
-    restoreGame(path);
+    files_.restore(path);
 }
 
 void CJigsawView::loadPictureFile(const QString& path) {
     if (reportMissingFile(path)) {
-        loadPicture(path, -1);
+        flow_.loadPicture(path, -1);
     }
 }
 
@@ -240,6 +240,43 @@ void CJigsawView::setPicture(platform::Surface picture) {
     redrawAll();
 }
 
+// Forgets the puzzle on the table; the picture stays loaded.
+void CJigsawView::clearPuzzle() {
+    closePieceTip();
+    resetZoom();
+    interaction_->ClearModified();
+    session_.Clear();  // also resumes a pause and stops the automatic assembly
+    session_.score.Reset();
+    pauseDisplay_.Reset();
+    state_.modified = false;
+    state_.maxZoomOutLevel = 0;
+    windows_->puzzleCleared();
+    if (CJigsawApp* app = CJigsawApp::instance()) {
+        app->SetStatusPaneText(1, QString());
+        app->SetStatusPaneText(2, QString());
+    }
+    horizontalScrollBar()->setRange(0, 0);
+    verticalScrollBar()->setRange(0, 0);
+    updateState();
+    redrawAll();
+}
+
+void CJigsawView::resetZoom() {
+    zoom_.Reset();
+    interaction_->inverseMap = nullptr;
+    state_.zoomInLevel = 0;
+    state_.zoomOutLevel = 0;
+}
+
+void CJigsawView::markUnmodified() {
+    state_.modified = false;
+    interaction_->ClearModified();
+}
+
+void CJigsawView::resetDrops(int pieceCount) {
+    interaction_->ResetDrops(pieceCount);
+}
+
 void CJigsawView::scrollTableTo(int x, int y) {
     sprites::SpriteStore* store = session_.store();
     if (store == nullptr) {
@@ -283,6 +320,7 @@ void CJigsawView::redrawAll() {
     if (windows_) {
         windows_->tableChanged();
     }
+    notifyAll();
 }
 
 void CJigsawView::togglePause() {
@@ -297,52 +335,9 @@ void CJigsawView::togglePause() {
         session_.clock.Pause();
         pauseDisplay_.Reset();
         viewport()->update();
-        runHook(keys::kPromotionPaused);
+        PuzzleFlow::runHook(keys::kPromotionPaused);
     }
     updateState();
-}
-
-void CJigsawView::toggleAssembly() {
-    if (session_.assembly.Running()) {
-        stopAssembly();
-        return;
-    }
-    if (!session_.puzzle() || session_.clock.Paused()) {
-        return;
-    }
-    sprites::SpriteStore* store = session_.store();
-    if (session_.StartAssembly(&window_, store->scrollX(), store->scrollY()) !=
-        AutoAssembly::StartResult::Started) {
-        MessageBeep(MB_OK);
-        MessageBoxA(this, "Error: Upper Left Piece not found", "", MB_OK);
-    }
-    updateState();
-}
-
-// Also after the assembly stopped itself (no neighbour left): the menus
-// still show it running until then.
-void CJigsawView::stopAssembly() {
-    if (!session_.assembly.Running() && !state_.autoAssembling) {
-        return;
-    }
-    session_.assembly.Stop();
-    if (session_.Complete()) {
-        clearPuzzle();
-        remakePicture();
-    }
-    updateState();
-}
-
-// One group left: the whole picture is shown in place of the table.
-void CJigsawView::finishIfComplete() {
-    if (!session_.Complete()) {
-        return;
-    }
-    CJigsawApp* app = CJigsawApp::instance();
-    if (app) {
-        app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
-    }
-    runEndOfGame();
 }
 
 void CJigsawView::tick() {
@@ -407,4 +402,34 @@ void CJigsawView::paintEvent(QPaintEvent* event) {
     if (session_.clock.Paused()) {
         pauseDisplay_.Paint(painter, viewport()->size());
     }
+}
+
+bool CJigsawView::event(QEvent* event) {
+    if (busy() && event->type() == QEvent::Timer) {
+        return true;  // ticks wait until the picture is loaded or cut
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+// While a picture is loaded or cut the table takes no input.
+bool CJigsawView::viewportEvent(QEvent* event) {
+    if (busy()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::Wheel:
+            case QEvent::ContextMenu:
+                return true;
+            default:
+                break;
+        }
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+int CJigsawView::loadingSound() {
+    sounds_.PlayUnlessBusy(1122);
+    return 1;
 }

@@ -16,7 +16,11 @@
 #include "settings/PackedValues.h"
 #include "sound/CSoundOptions.h"
 #include "view/AutoScroll.h"
+#include "view/GameFlowHost.h"
+#include "view/OptionDialogs.h"
 #include "view/PauseDisplay.h"
+#include "view/PuzzleFlow.h"
+#include "view/SavedGames.h"
 #include "view/ViewZoom.h"
 #include "windows/WindowHost.h"
 
@@ -30,13 +34,13 @@ class AuxWindows;
 }
 
 class CJigsawDoc;
-struct SavedGame;
-struct SavedGameHeader;
-class SavedGameProgress;
 
 // The workspace view: the table the pieces lie on. It owns the game state,
-// runs the one-second game timer (timer 3) and serves the game's commands.
-class CJigsawView : public QAbstractScrollArea {
+// runs the one-second game timer (timer 3), takes the input on the table,
+// paints, scrolls and zooms, and serves the game's commands; the puzzle's
+// course and the saved games are its helpers' (PuzzleFlow, SavedGames),
+// which work through its GameFlowHost face.
+class CJigsawView : public QAbstractScrollArea, public GameFlowHost {
     Q_OBJECT
   public:
     // The window system's number of the one-second timer; Qt hands out its
@@ -52,26 +56,27 @@ class CJigsawView : public QAbstractScrollArea {
     ~CJigsawView() override;
 
     // The game state; tests and the game rules change it, then refresh.
-    GameState& state() { return state_; }
+    GameState& state() override { return state_; }
     const GameState& state() const { return state_; }
     int clockTimerId() const { return clockTimerId_; }
-    COLORREF background() const { return background_; }
+    Colour background() const override { return background_; }
 
     // Whether the document may close (the program may end): a cut puzzle
     // with unsaved changes asks "Saving?" first.
     bool QueryClose();
 
     // Queues a command for this view, as posting it would.
-    void postCommand(int id);
+    void postCommand(int id) override;
 
-    GameSession& session() { return session_; }
+    GameSession& session() override { return session_; }
     // What the view shows, one pixel per window pixel.
     const platform::Surface& windowSurface() const { return window_; }
+    platform::Surface& windowSurface() override { return window_; }
     // Takes a picture bitmap as the loaded picture (no puzzle yet).
-    void setPicture(platform::Surface picture);
+    void setPicture(platform::Surface picture) override;
     // Cuts the loaded picture with the grid and placement the Start dialog
     // chose, or else with the stored piece size and placement.
-    void startGame(unsigned seed);
+    void startGame(unsigned seed) { flow_.startGame(seed); }
     // The piece menu's commands (Lock, Unlock, Assist, Send to back) for the
     // group under the window point.
     void pieceMenuCommand(int id, const QPoint& at);
@@ -82,29 +87,42 @@ class CJigsawView : public QAbstractScrollArea {
     // not count as play; onGroup follows the groups as they are written.
     // Returns an empty text or the reason it failed.
     std::string saveGameTo(const std::string& path, long heldSeconds = 0,
-                           const std::function<void(int written)>& onGroup = {});
+                           const std::function<void(int written)>& onGroup = {}) {
+        return files_.saveTo(path, heldSeconds, onGroup);
+    }
     // The Save command (also the document's save); true when the game was
     // written.
-    bool saveCommand() { return saveGame(true); }
+    bool saveCommand() { return files_.save(true); }
     // Reads the whole file, then replaces the current game by it; a refused
     // file keeps the current game (the reason was shown).
-    bool restoreGameFrom(const std::string& path);
+    bool restoreGameFrom(const std::string& path) { return files_.restoreFrom(path); }
     // The file the game was restored from (Save writes there without
     // asking); empty for none.
-    const std::string& savedGamePath() const { return savedPath_; }
+    const std::string& savedGamePath() const { return files_.savedPath(); }
     // Hooks every end-of-game sequence starts from (tests intercept the
     // results dialog here).
-    static EndOfGame::Hooks& endOfGameHooks();
+    static EndOfGame::Hooks& endOfGameHooks() { return PuzzleFlow::endOfGameHooks(); }
     // The colour chooser of Background Color: true with the chosen colour in
     // colour, false when the player cancels. Tests answer it here.
-    using ColourChooser = std::function<bool(COLORREF& colour, QWidget* owner)>;
-    static ColourChooser& colourChooser();
+    using ColourChooser = OptionDialogs::ColourChooser;
+    static ColourChooser& colourChooser() { return OptionDialogs::colourChooser(); }
     // The game's sound player (tests give it a recording player).
-    CSoundOptions& soundOptions() { return sounds_; }
+    CSoundOptions& soundOptions() override { return sounds_; }
     // A picture is being loaded or cut: commands and timer ticks wait.
     bool busy() const { return busyCount_ > 0; }
     // The original-picture, overview and status windows.
-    windows::AuxWindows& auxWindows();
+    windows::AuxWindows& auxWindows() override;
+
+    // The auxiliary windows' face (WorkspaceHost); positions are table
+    // pixels.
+    QWidget* widget() override { return this; }
+    void redrawAll() override;
+    void redrawSprite(const sprites::Sprite& sprite) override;
+    void redrawArea(const platform::Rect& table) override;
+    bool holdingPiece() const override;
+    bool pickUpAt(int x, int y) override;
+    void moveHeldTo(int x, int y) override;
+    void dropHeldAt(int x, int y) override;
 
   public slots:
     // Game commands the frame does not serve itself.
@@ -138,47 +156,31 @@ class CJigsawView : public QAbstractScrollArea {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // The helpers' face (GameFlowHost).
+    void updateState() override;
+    void setBackground(Colour colour) override { background_ = colour; }
+    void applyLevel() override;
+    QWidget* table() override { return viewport(); }
+    int& busyCount() override { return busyCount_; }
+    int* dialogBusyFlag() override { return &soundDialogBusy_; }
+    void clearPuzzle() override;
+    void resetZoom() override;
+    // Zoom In, Zoom Out and Normal Size.
+    void zoomCommand(int id) override;
+    // Scroll bar ranges and steps from the (mapped) table size.
+    void updateScrollRanges() override;
+    void scrollTableTo(int x, int y) override;
+    void markUnmodified() override;
+    void resetDrops(int pieceCount) override;
+    void noteInput() override;
+    void stopAssembly() override { flow_.stopAssembly(); }
+
     void setLevel(int level);
-    void applyLevel();
     bool reportMissingFile(const QString& path);
-    void newGame(bool fromFileDialog);
-    void startFromDialog();
-    bool loadPicture(const QString& path, int slot);
-    void clearPuzzle();
-    void remakePicture();
-    void enableMenuBar(bool enable);
-    void showCutCursor(int pieces);
-    PuzzleBuilder::Request cutRequest(unsigned seed);
-    void runHook(const char* key) const;
-    void chooseBackground();
     void togglePause();
-    void toggleAssembly();
-    void stopAssembly();
-    void finishIfComplete();
-    void redrawAll();
-    void scrollTableTo(int x, int y);
-    void noteInput();
     void playSound(int event);
     void pieceCommand(int id);
-    void updateState();
-    void showPreferences();
-    void applyPreferencesToPuzzle();
-    void showSoundOptions();
-    // Saved games and the end of a game (CJigsawViewFiles.cpp).
-    QSize screenSize() const;
-    bool saveGame(bool intoRestoredFile);
-    void fillHeader(SavedGameHeader& header, const Puzzle& puzzle) const;
-    void restoreGame(const QString& path);
-    void takeOverSettings(const SavedGameHeader& header);
-    void adoptSavedGame(SavedGame& game, platform::Surface picture, SavedGameProgress& progress);
-    void applySavedZoom(const SavedGameHeader& header);
-    void scrollToSaved(const SavedGameHeader& header);
-    bool askToSave();
-    void runEndOfGame();
-    // Zoom In, Zoom Out and Normal Size.
-    void zoomCommand(int id);
-    // Scroll bar ranges and steps from the (mapped) table size.
-    void updateScrollRanges();
+    // A table point as a window point.
     // Mouse helpers (CJigsawViewMouse.cpp).
     std::unique_ptr<ViewInteraction> makeInteraction();
     void dropAt(const QPoint& at);
@@ -191,7 +193,6 @@ class CJigsawView : public QAbstractScrollArea {
     void afterDrop();
     // The auxiliary windows (CJigsawViewWindows.cpp).
     windows::WindowHost makeWindowHost();
-    bool pickUpAtTable(int x, int y);
     bool windowCommand(int id);
     void updateStatusTexts();
     void syncWindows();
@@ -210,20 +211,13 @@ class CJigsawView : public QAbstractScrollArea {
     QElapsedTimer lastInput_;
     PauseDisplay pauseDisplay_;
     ViewZoom zoom_;
-    sprites::Sprite* menuGroup_ = nullptr;
+    sprites::Sprite* menuGroup_ = nullptr;  // the group the piece menu was opened for
     // The auto-scroll timer running (AutoScroll's ids 1 and 2) and the id Qt
     // gave it.
     AutoScroll::Timer autoScrollTimer_ = AutoScroll::Timer::None;
     int autoScrollTimerId_ = 0;
     controls::PieceToolTip* pieceTip_ = nullptr;  // owned by the viewport
-    std::string savedPath_;                       // the restored or last saved file
-    std::string pictureName_;                     // the picture's short description
-    std::string currentFile_;  // the last saved or restored file, offered for deletion at the end
-    // The grid and placement the Start dialog chose for the next cut.
-    struct StartChoice {
-        int pieceWidth;
-        int pieceHeight;
-        ScatterPlacement::Options placement;
-    };
-    std::optional<StartChoice> chosen_;  // the group the piece menu was opened for
+    SavedGames files_{*this};
+    PuzzleFlow flow_{*this, files_};
+    OptionDialogs options_{*this};
 };

@@ -10,6 +10,7 @@
 #include "model/CClockHold.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsKeys.h"
+#include "sprites/SpriteStore.h"
 #include "view/GameCursors.h"
 #include "view/PieceMenu.h"
 #include "view/ViewInteraction.h"
@@ -32,7 +33,7 @@ std::unique_ptr<ViewInteraction> CJigsawView::makeInteraction() {
     hooks.closeTip = [this] { closePieceTip(); };
     hooks.cursor = [this](int cursor) { showGameCursor(cursor); };
     hooks.timer = [this](AutoScroll::Timer timer, int ms) { runAutoScrollTimer(timer, ms); };
-    hooks.promotion = [this] { runHook(keys::kPromotionPieces); };
+    hooks.promotion = [this] { PuzzleFlow::runHook(keys::kPromotionPieces); };
     return std::make_unique<ViewInteraction>(session_, window_, std::move(hooks));
 }
 
@@ -161,7 +162,7 @@ void CJigsawView::afterDrop() {
     if (CJigsawApp* app = CJigsawApp::instance()) {
         app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
     }
-    finishIfComplete();
+    flow_.finishIfComplete();
     updateState();
 }
 
@@ -174,7 +175,7 @@ void CJigsawView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (CJigsawApp* app = CJigsawApp::instance()) {
         app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
     }
-    finishIfComplete();
+    flow_.finishIfComplete();
     updateState();
 }
 
@@ -235,6 +236,53 @@ void CJigsawView::pieceCommand(int id) {
     }
     menuGroup_ = nullptr;
     redrawAll();
-    finishIfComplete();
+    flow_.finishIfComplete();
     updateState();
+}
+
+void CJigsawView::redrawSprite(const sprites::Sprite& sprite) {
+    if (sprites::SpriteStore* store = session_.store()) {
+        store->redrawSprite(&window_, &sprite, true);
+        viewport()->update();
+        notifySprite(sprite);
+    }
+}
+
+void CJigsawView::redrawArea(const platform::Rect& table) {
+    if (sprites::SpriteStore* store = session_.store()) {
+        store->redrawArea(&window_, table, true);
+        viewport()->update();
+        notifyArea(table);
+    }
+}
+
+bool CJigsawView::holdingPiece() const {
+    return interaction_->Holding();
+}
+
+// Table-point input from the auxiliary windows follows the rules of the
+// view's own mouse input: nothing moves while paused, a press then sounds.
+bool CJigsawView::pickUpAt(int x, int y) {
+    noteInput();
+    stopAssembly();
+    if (session_.clock.Paused()) {
+        sounds_.PlayWait(1160);
+        return false;
+    }
+    return interaction_->PressTable(x, y);
+}
+
+void CJigsawView::moveHeldTo(int x, int y) {
+    noteInput();
+    if (!session_.clock.Paused()) {
+        interaction_->MoveHeldTable(x, y);
+    }
+}
+
+void CJigsawView::dropHeldAt(int x, int y) {
+    noteInput();
+    if (!session_.clock.Paused()) {
+        interaction_->ReleaseTable(x, y);
+        afterDrop();
+    }
 }

@@ -26,33 +26,12 @@ windows::WindowHost CJigsawView::makeWindowHost() {
     host.tableColour = [this] { return background_; };
     host.picture = [this] { return session_.HasPicture() ? &session_.picture() : nullptr; };
     host.imageSlot = [] { return currentSlot(); };
-    host.pickUp = [this](int x, int y) { return pickUpAtTable(x, y); };
-    host.moveHeld = [this](int x, int y) {
-        noteInput();
-        if (!session_.clock.Paused()) {
-            interaction_->MoveHeldTable(x, y);
-        }
-    };
-    host.drop = [this](int x, int y) {
-        noteInput();
-        if (!session_.clock.Paused()) {
-            interaction_->ReleaseTable(x, y);
-            afterDrop();
-        }
-    };
+    host.pickUp = [this](int x, int y) { return pickUpAt(x, y); };
+    host.moveHeld = [this](int x, int y) { moveHeldTo(x, y); };
+    host.drop = [this](int x, int y) { dropHeldAt(x, y); };
     host.repaintTable = [this] { viewport()->update(); };
     host.post = [this](int command) { postCommand(command); };
     return host;
-}
-
-bool CJigsawView::pickUpAtTable(int x, int y) {
-    noteInput();
-    stopAssembly();
-    if (session_.clock.Paused()) {
-        sounds_.PlayWait(1160);
-        return false;
-    }
-    return interaction_->PressTable(x, y);
 }
 
 // Original (F3), Overview (Ctrl+F3), Status (F4), About this Puzzle and About

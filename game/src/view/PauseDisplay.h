@@ -11,7 +11,6 @@ class PauseDisplay {
   public:
     void Advance();
     void Reset() { m_angle = 0; }
-    int Angle() const { return m_angle; }
     void Paint(QPainter& painter, const QSize& client) const;
     // Bold italic monospace, characters w - w / 8 wide and twice that high,
     // w = (client width / 2) / 5.

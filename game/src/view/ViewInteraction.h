@@ -68,7 +68,6 @@ class ViewInteraction {
 
     // A new cut: the drop count starts again at 0.
     void ResetDrops(int pieceCount);
-    int Drops() const { return m_drops; }
 
     bool Holding() const;
     bool Modified() const { return m_modified; }

@@ -134,10 +134,10 @@ TEST_F(JigsawAppTest, SlashVOpensThePictureSelectionAmongTheShippedPictures) {
     });
     poll.start(20);
     EXPECT_TRUE(QTest::qWaitFor([&opened] { return !opened.isEmpty(); }, 10000));
-    const QString shipped =
-        QFileInfo::exists(QString::fromStdString(data + "pictures/TESSELLA.TMB"))
-            ? QStringLiteral("Tessella Pictures")
-            : QDir(QString::fromStdString(data + "pictures")).canonicalPath();
-    EXPECT_EQ(opened, shipped);
+    // Whether the gallery is registered yet depends on the settings earlier
+    // tests left; either way the selection shows the shipped pictures.
+    const QString folder = QDir(QString::fromStdString(data + "pictures")).canonicalPath();
+    EXPECT_TRUE(opened == QStringLiteral("Tessella Pictures") || opened == folder)
+        << opened.toStdString();
     EXPECT_TRUE(boxes.empty());
 }

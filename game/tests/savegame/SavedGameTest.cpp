@@ -498,6 +498,9 @@ TEST_F(SavedGameTest, HostileFilesUnderAMemoryLimitAreRefused) {
     ASSERT_TRUE(p.open(QIODevice::WriteOnly));
     p.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
     p.close();
+    // A fresh process: heap space freed by earlier tests would otherwise
+    // serve the loader's allocations without new address space.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(std::exit(refusedWithin12MiB(game, picture) ? 0 : 1), ::testing::ExitedWithCode(0),
                 "");
 }

@@ -1,6 +1,4 @@
-// The view's Options commands: the Preferences and Sound dialogs and the
-// background colour. Each holds the game clock while it is open, so time
-// spent in it is not play time.
+#include "view/OptionDialogs.h"
 
 #include <QColorDialog>
 
@@ -8,19 +6,24 @@
 #include "dialogs/CPreferencesDlg.h"
 #include "dialogs/CSoundDlg.h"
 #include "model/CClockHold.h"
+#include "model/GameSession.h"
 #include "platform/MessageBox.h"
 #include "settings/IniStore.h"
 #include "settings/PackedValues.h"
 #include "settings/SettingsKeys.h"
-#include "view/CJigsawView.h"
+#include "sound/CSoundOptions.h"
+#include "sprites/SpriteStore.h"
+#include "view/GameFlowHost.h"
 
-void CJigsawView::showPreferences() {
+OptionDialogs::OptionDialogs(GameFlowHost& host) : host_(host), session_(host.session()) {}
+
+void OptionDialogs::showPreferences() {
     CJigsawApp* app = CJigsawApp::instance();
     if (app == nullptr) {
         return;
     }
     CClockHold hold;
-    dialogs::CPreferencesDlg dialog(app->prefs, this);
+    dialogs::CPreferencesDlg dialog(app->prefs, host_.widget());
     const int result = dialog.exec();
     session_.clock.Correct(hold);
     if (result != IDCANCEL) {
@@ -29,7 +32,7 @@ void CJigsawView::showPreferences() {
 }
 
 // A puzzle on the table follows the placement preferences at once.
-void CJigsawView::applyPreferencesToPuzzle() {
+void OptionDialogs::applyPreferencesToPuzzle() {
     CJigsawApp* app = CJigsawApp::instance();
     Puzzle* puzzle = session_.puzzle();
     if (app == nullptr || puzzle == nullptr || !puzzle->store) {
@@ -43,15 +46,15 @@ void CJigsawView::applyPreferencesToPuzzle() {
                                   (app->prefs.onTopOnSnap ? sprites::SpriteStore::kOnSnap : 0));
 }
 
-void CJigsawView::showSoundOptions() {
-    CClockHold hold(&soundDialogBusy_);
-    dialogs::CSoundDlg dialog(sounds_, SoundSettingsIo::iniStore(), this);
+void OptionDialogs::showSoundOptions() {
+    CClockHold hold(host_.dialogBusyFlag());
+    dialogs::CSoundDlg dialog(host_.soundOptions(), SoundSettingsIo::iniStore(), host_.widget());
     dialog.exec();
     session_.clock.Correct(hold);
 }
 
-CJigsawView::ColourChooser& CJigsawView::colourChooser() {
-    static ColourChooser chooser = [](COLORREF& colour, QWidget* owner) {
+OptionDialogs::ColourChooser& OptionDialogs::colourChooser() {
+    static ColourChooser chooser = [](std::uint32_t& colour, QWidget* owner) {
         const QColor chosen = QColorDialog::getColor(
             QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)), owner);
         if (!chosen.isValid()) {
@@ -63,12 +66,11 @@ CJigsawView::ColourChooser& CJigsawView::colourChooser() {
     return chooser;
 }
 
-// Background Color: the table's colour, kept in the settings.
-void CJigsawView::chooseBackground() {
+void OptionDialogs::chooseBackground() {
     CClockHold hold;
-    COLORREF colour = background_;
-    if (colourChooser()(colour, this)) {
-        background_ = colour;
+    COLORREF colour = host_.background();
+    if (colourChooser()(colour, host_.widget())) {
+        host_.setBackground(colour);
         if (CJigsawApp* app = CJigsawApp::instance()) {
             app->background = colour;
         }
@@ -76,7 +78,7 @@ void CJigsawView::chooseBackground() {
         if (sprites::SpriteStore* store = session_.store()) {
             store->setBackgroundColour(colour);
         }
-        redrawAll();
+        host_.redrawAll();
     }
     session_.clock.Correct(hold);
 }

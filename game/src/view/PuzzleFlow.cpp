@@ -1,4 +1,4 @@
-#include "view/CJigsawView.h"
+#include "view/PuzzleFlow.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -13,15 +13,20 @@
 
 #include "PIXPICK32.h"
 #include "app/CJigsawApp.h"
+#include "commands/GameState.h"
 #include "dialogs/CPieceSizeDlg.h"
 #include "help/HelpContext.h"
 #include "imagelib.h"
+#include "model/CClockHold.h"
+#include "model/GameSession.h"
 #include "platform/MessageBox.h"
 #include "settings/IniStore.h"
 #include "settings/SettingsKeys.h"
+#include "sound/CSoundOptions.h"
 #include "view/GameCursors.h"
+#include "view/GameFlowHost.h"
 #include "view/PictureLoader.h"
-#include "view/ViewInteraction.h"
+#include "view/SavedGames.h"
 #include "view/ViewProgress.h"
 #include "windows/AuxWindows.h"
 
@@ -49,37 +54,15 @@ QSize zoomArea(const QWidget* view, QSize screen) {
 
 }  // namespace
 
-bool CJigsawView::event(QEvent* event) {
-    if (busy() && event->type() == QEvent::Timer) {
-        return true;  // ticks wait until the picture is loaded or cut
-    }
-    return QAbstractScrollArea::event(event);
+PuzzleFlow::PuzzleFlow(GameFlowHost& host, SavedGames& files)
+    : host_(host), session_(host.session()), files_(files) {}
+
+EndOfGame::Hooks& PuzzleFlow::endOfGameHooks() {
+    static EndOfGame::Hooks hooks;
+    return hooks;
 }
 
-// While a picture is loaded or cut the table takes no input.
-bool CJigsawView::viewportEvent(QEvent* event) {
-    if (busy()) {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::MouseMove:
-            case QEvent::Wheel:
-            case QEvent::ContextMenu:
-                return true;
-            default:
-                break;
-        }
-    }
-    return QAbstractScrollArea::viewportEvent(event);
-}
-
-int CJigsawView::loadingSound() {
-    sounds_.PlayUnlessBusy(1122);
-    return 1;
-}
-
-void CJigsawView::runHook(const char* key) const {
+void PuzzleFlow::runHook(const char* key) {
     if (const CJigsawApp* app = CJigsawApp::instance()) {
         app->eventHooks().run(key);
     } else {
@@ -89,11 +72,11 @@ void CJigsawView::runHook(const char* key) const {
 
 // New game: the player chooses a picture from the galleries, or through the
 // file dialog alone (fromFileDialog).
-void CJigsawView::newGame(bool fromFileDialog) {
+void PuzzleFlow::newGame(bool fromFileDialog) {
     CClockHold hold;
     const QString directory = QDir::currentPath();
     stopAssembly();
-    if (!askToSave()) {
+    if (!files_.askToSave()) {
         session_.clock.Correct(hold);
         return;
     }
@@ -103,43 +86,42 @@ void CJigsawView::newGame(bool fromFileDialog) {
     UseOnlyPPX(0);
     const std::string help = help::applicationHelpFile() + ">Screens";
     const auto chooser = fromFileDialog ? SmallLoadFromGallerySingle : LoadFromGallerySingle;
-    const int handle = chooser(this, path, 255, "New Game", &width, &height, help.c_str(),
+    const int handle = chooser(host_.widget(), path, 255, "New Game", &width, &height, help.c_str(),
                                help::kPictureSelection);
     if (handle != 0) {
-        savedPath_.clear();
+        files_.forgetSavedPath();
         if (session_.puzzle() != nullptr) {
-            clearPuzzle();
+            host_.clearPuzzle();
         }
         QDir::setCurrent(directory);
         loadPicture(QString::fromLocal8Bit(path), handle - 1);
     }
     QDir::setCurrent(directory);
-    viewport()->update();
+    host_.table()->update();
     session_.clock.Correct(hold);
 }
 
 // Loads the picture at path (slot -1: read it through the picture library)
 // under the progress indicator. On failure the view is left empty.
-bool CJigsawView::loadPicture(const QString& path, int slot) {
+bool PuzzleFlow::loadPicture(const QString& path, int slot) {
     stopAssembly();
-    QMetaObject::invokeMethod(
-        this, [this] { loadingSound(); }, Qt::QueuedConnection);
-    ViewProgress progress(this, busyCount_);
+    QMetaObject::invokeMethod(host_.widget(), "loadingSound", Qt::QueuedConnection);
+    ViewProgress progress(host_.widget(), host_.busyCount());
     progress.show(QStringLiteral("Loading"), 100);
-    window()->update();
+    host_.widget()->window()->update();
     CJigsawApp* app = CJigsawApp::instance();
     if (app && app->imageSlot >= 0 && app->imageSlot != slot) {
         IMGFree(app->imageSlot);
         app->imageSlot = -1;
     }
     if (session_.puzzle() != nullptr) {
-        clearPuzzle();
+        host_.clearPuzzle();
     }
-    setPicture({});
+    host_.setPicture({});
     PictureLoader::Request request;
     request.path = path.toStdString();
-    request.clientRight = viewport()->width();
-    request.clientBottom = viewport()->height();
+    request.clientRight = host_.table()->width();
+    request.clientBottom = host_.table()->height();
     request.slot = slot;
     if (app) {
         request.adjustToWindow = app->prefs.adjustOriginal != 0;
@@ -158,7 +140,7 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
     QApplication::restoreOverrideCursor();
     if (!loaded) {
         MessageBeep(MB_OK);
-        MessageBoxA(this, error.c_str(), CJigsawApp::kTitle, MB_OK);
+        MessageBoxA(host_.widget(), error.c_str(), CJigsawApp::kTitle, MB_OK);
         return false;
     }
     if (app) {
@@ -168,73 +150,48 @@ bool CJigsawView::loadPicture(const QString& path, int slot) {
         app->pictureHeight = static_cast<unsigned>(result.bitmap.height());
     }
     if (result.bitmap.isNull()) {
-        MessageBoxA(this, "Internal Error on allocating a Bitmap", CJigsawApp::kTitle, MB_OK);
+        MessageBoxA(host_.widget(), "Internal Error on allocating a Bitmap", CJigsawApp::kTitle,
+                    MB_OK);
     }
-    state_.pictureHasHelp = result.hasHelp;
-    state_.artistHasHelp = result.hasHelp && AuthorHelpAvailable(request.path.c_str()) != 0;
-    pictureName_ = result.title;
-    savedPath_.clear();
-    currentFile_.clear();
-    setPicture(std::move(result.bitmap));
-    window()->setWindowTitle(QStringLiteral("%1 - %2").arg(
+    host_.state().pictureHasHelp = result.hasHelp;
+    host_.state().artistHasHelp = result.hasHelp && AuthorHelpAvailable(request.path.c_str()) != 0;
+    files_.newPicture(result.title);
+    host_.setPicture(std::move(result.bitmap));
+    host_.widget()->window()->setWindowTitle(QStringLiteral("%1 - %2").arg(
         QString::fromLocal8Bit(result.title.c_str()), QString::fromLatin1(CJigsawApp::kTitle)));
     progress.report(100);
     return true;
 }
 
-// Forgets the puzzle on the table; the picture stays loaded.
-void CJigsawView::clearPuzzle() {
-    closePieceTip();
-    zoom_.Reset();
-    interaction_->inverseMap = nullptr;
-    interaction_->ClearModified();
-    session_.Clear();  // also resumes a pause and stops the automatic assembly
-    session_.score.Reset();
-    pauseDisplay_.Reset();
-    state_.modified = false;
-    state_.zoomInLevel = 0;
-    state_.zoomOutLevel = 0;
-    state_.maxZoomOutLevel = 0;
-    windows_->puzzleCleared();
-    if (CJigsawApp* app = CJigsawApp::instance()) {
-        app->SetStatusPaneText(1, QString());
-        app->SetStatusPaneText(2, QString());
-    }
-    horizontalScrollBar()->setRange(0, 0);
-    verticalScrollBar()->setRange(0, 0);
-    updateState();
-    redrawAll();
-}
-
 // The cut drew the pieces' rims into the picture bitmap; the image still
 // holds the clean picture, so the finished puzzle is shown without them.
-void CJigsawView::remakePicture() {
+void PuzzleFlow::remakePicture() {
     const CJigsawApp* app = CJigsawApp::instance();
     if (app && app->imageSlot >= 0 && session_.HasPicture()) {
         platform::Surface clean = PictureLoader::Bitmap(app->imageSlot, session_.picture().width(),
                                                         session_.picture().height());
         if (!clean.isNull()) {
-            setPicture(std::move(clean));
+            host_.setPicture(std::move(clean));
         }
     }
-    redrawAll();
+    host_.redrawAll();
 }
 
 // Start: the Piece Size and Placement dialog chooses the grid and where the
 // pieces go; the clock stands still while it is open.
-void CJigsawView::startFromDialog() {
+void PuzzleFlow::startFromDialog() {
     CClockHold hold;
     dialogs::PieceSizeRequest request;
     request.pictureWidth = session_.picture().width();
     request.pictureHeight = session_.picture().height();
-    request.visibleWidth = viewport()->width();
-    request.visibleHeight = viewport()->height();
-    request.background = background_;
+    request.visibleWidth = host_.table()->width();
+    request.visibleHeight = host_.table()->height();
+    request.background = host_.background();
     request.picture = &session_.picture();
     if (const CJigsawApp* app = CJigsawApp::instance()) {
         request.currentPieceWidth = app->pieceWidth;
     }
-    dialogs::CPieceSizeDlg dialog(request, this);
+    dialogs::CPieceSizeDlg dialog(request, host_.widget());
     const int result = dialog.exec();
     session_.clock.Correct(hold);
     if (result != IDOK) {
@@ -252,8 +209,9 @@ void CJigsawView::startFromDialog() {
 }
 
 // The six popups of the main window's menu bar, by position.
-void CJigsawView::enableMenuBar(bool enable) {
-    auto* bar = window()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+void PuzzleFlow::enableMenuBar(bool enable) {
+    auto* bar =
+        host_.widget()->window()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
     if (bar == nullptr) {
         return;
     }
@@ -269,30 +227,30 @@ void CJigsawView::enableMenuBar(bool enable) {
 // Cuts the loaded picture and scatters the pieces, with the grid and
 // placement the Start dialog chose or else the stored ones. seed makes the
 // cut and the places reproducible.
-void CJigsawView::startGame(unsigned seed) {
-    state_.cutting = true;
-    updateState();
-    ViewProgress progress(this, busyCount_);
+void PuzzleFlow::startGame(unsigned seed) {
+    host_.state().cutting = true;
+    host_.updateState();
+    ViewProgress progress(host_.widget(), host_.busyCount());
     progress.show(QStringLiteral("Cutting"), 100);
     stopAssembly();
     QApplication::setOverrideCursor(GameCursor(GameCursors::kCutA));
     if (!session_.HasPicture()) {
         QApplication::restoreOverrideCursor();
-        state_.cutting = false;
-        updateState();
+        host_.state().cutting = false;
+        host_.updateState();
         MessageBeep(MB_OK);
-        MessageBoxA(this, "You have to load a picture before jumbling", "Error", MB_OK);
+        MessageBoxA(host_.widget(), "You have to load a picture before jumbling", "Error", MB_OK);
         return;
     }
     enableMenuBar(false);
     runHook(keys::kPromotionJumble);
     const PuzzleBuilder::Request request = cutRequest(seed);
-    sounds_.PlayLooped(1123);
+    host_.soundOptions().PlayLooped(1123);
     PuzzleBuilder::Hooks hooks;
     // Each piece is shown through its own rectangle; the window system gets
     // its turn at most every kCutEventsMs.
     hooks.piece = [this, &progress](int pieces, const platform::Rect& shown) {
-        viewport()->update(shown.left, shown.top, shown.width(), shown.height());
+        host_.table()->update(shown.left, shown.top, shown.width(), shown.height());
         progress.letEventsThroughEvery(kCutEventsMs);
         showCutCursor(pieces);
     };
@@ -303,45 +261,44 @@ void CJigsawView::startGame(unsigned seed) {
             PictureLoader::Resample(slot, picture, w, h);
         };
     }
-    zoom_.Reset();
-    interaction_->inverseMap = nullptr;
+    host_.resetZoom();
+    platform::Surface& window = host_.windowSurface();
     if (session_.puzzle() != nullptr) {
-        window_.fill(window_.bounds(), platform::pixelFromColorRef(background_));
+        window.fill(window.bounds(), platform::pixelFromColorRef(host_.background()));
     }
-    Puzzle& puzzle = session_.Cut(request, hooks, &window_);
+    Puzzle& puzzle = session_.Cut(request, hooks, &window);
     // What arrived since the last piece is refused while the cut still holds.
     ViewProgress::letEventsThrough();
-    interaction_->ResetDrops(puzzle.pieceCount);
-    sounds_.Stop();
+    host_.resetDrops(puzzle.pieceCount);
+    host_.soundOptions().Stop();
     if (app) {
         app->pictureWidth = static_cast<unsigned>(puzzle.pictureWidth);
         app->pictureHeight = static_cast<unsigned>(puzzle.pictureHeight);
     }
-    state_.cutting = false;
-    state_.modified = false;
-    state_.zoomInLevel = 0;
-    state_.zoomOutLevel = 0;
-    interaction_->ClearModified();
-    updateScrollRanges();
-    scrollTableTo(puzzle.scrollX, puzzle.scrollY);
+    host_.state().cutting = false;
+    host_.state().modified = false;
+    host_.markUnmodified();
+    host_.updateScrollRanges();
+    host_.scrollTableTo(puzzle.scrollX, puzzle.scrollY);
     enableMenuBar(true);
     QApplication::restoreOverrideCursor();
     progress.report(100);
-    noteInput();
-    updateState();
+    host_.noteInput();
+    host_.updateState();
 }
 
 // The two cutting cursors take turns after every piece while the pointer is
 // over the focused view.
-void CJigsawView::showCutCursor(int pieces) {
-    const bool focused = hasFocus() || viewport()->hasFocus();
-    if (focused && rect().contains(mapFromGlobal(QCursor::pos()))) {
+void PuzzleFlow::showCutCursor(int pieces) {
+    const QWidget* view = host_.widget();
+    const bool focused = view->hasFocus() || host_.table()->hasFocus();
+    if (focused && view->rect().contains(view->mapFromGlobal(QCursor::pos()))) {
         QApplication::changeOverrideCursor(
             GameCursor(pieces % 2 != 0 ? GameCursors::kCutB : GameCursors::kCutA));
     }
 }
 
-PuzzleBuilder::Request CJigsawView::cutRequest(unsigned seed) {
+PuzzleBuilder::Request PuzzleFlow::cutRequest(unsigned seed) {
     PuzzleBuilder::Request request;
     if (chosen_) {
         request.pieceWidth = chosen_->pieceWidth;
@@ -356,12 +313,13 @@ PuzzleBuilder::Request CJigsawView::cutRequest(unsigned seed) {
         request.placement.reserveSpace = GetIniInt(0, keys::kThrowPiecesOnPict) != 0;
     }
     request.seed = seed;
-    request.clientWidth = viewport()->width();
-    request.clientHeight = viewport()->height();
-    const QSize screen = this->screen() ? this->screen()->size() : QSize(1920, 1080);
+    request.clientWidth = host_.table()->width();
+    request.clientHeight = host_.table()->height();
+    const QWidget* view = host_.widget();
+    const QSize screen = view->screen() ? view->screen()->size() : QSize(1920, 1080);
     request.screenWidth = std::max(screen.width(), request.clientWidth);
     request.screenHeight = std::max(screen.height(), request.clientHeight);
-    const QSize room = zoomArea(this, screen);
+    const QSize room = zoomArea(view, screen);
     request.zoomAreaWidth = room.width();
     request.zoomAreaHeight = room.height();
     if (const CJigsawApp* app = CJigsawApp::instance()) {
@@ -370,6 +328,75 @@ PuzzleBuilder::Request CJigsawView::cutRequest(unsigned seed) {
         request.placementFlags = (app->prefs.onTopOnMove ? sprites::SpriteStore::kOnMove : 0) |
                                  (app->prefs.onTopOnSnap ? sprites::SpriteStore::kOnSnap : 0);
     }
-    request.background = background_;
+    request.background = host_.background();
     return request;
+}
+
+void PuzzleFlow::toggleAssembly() {
+    if (session_.assembly.Running()) {
+        stopAssembly();
+        return;
+    }
+    if (!session_.puzzle() || session_.clock.Paused()) {
+        return;
+    }
+    sprites::SpriteStore* store = session_.store();
+    if (session_.StartAssembly(&host_.windowSurface(), store->scrollX(), store->scrollY()) !=
+        AutoAssembly::StartResult::Started) {
+        MessageBeep(MB_OK);
+        MessageBoxA(host_.widget(), "Error: Upper Left Piece not found", "", MB_OK);
+    }
+    host_.updateState();
+}
+
+// Also after the assembly stopped itself (no neighbour left): the menus
+// still show it running until then.
+void PuzzleFlow::stopAssembly() {
+    if (!session_.assembly.Running() && !host_.state().autoAssembling) {
+        return;
+    }
+    session_.assembly.Stop();
+    if (session_.Complete()) {
+        host_.clearPuzzle();
+        remakePicture();
+    }
+    host_.updateState();
+}
+
+// One group left: the whole picture is shown in place of the table.
+void PuzzleFlow::finishIfComplete() {
+    if (!session_.Complete()) {
+        return;
+    }
+    CJigsawApp* app = CJigsawApp::instance();
+    if (app) {
+        app->SetStatusPaneText(1, QString::fromStdString(session_.score.TotalText()));
+    }
+    runEndOfGame();
+}
+
+// The player's own action left one group: rank, results and high scores.
+void PuzzleFlow::runEndOfGame() {
+    GameResults::Input input;
+    input.totalScore = session_.score.total();
+    input.elapsedSeconds = session_.clock.Elapsed();
+    input.pieceCount = session_.puzzle()->pieceCount;
+    input.bonusSum = session_.score.bonusSum();
+    input.misses = session_.score.misses();
+    input.pointsPerMiss = session_.score.missedFact();
+    input.description = files_.pictureName();
+    input.savedGamePath = files_.currentFile();
+    EndOfGame::Hooks hooks = endOfGameHooks();
+    hooks.closeStatusWindow = [this] { host_.auxWindows().closeStatus(); };
+    hooks.playSound = [this](int event) { host_.soundOptions().Play(event); };
+    hooks.clearPuzzle = [this] { host_.clearPuzzle(); };
+    // Clearing again empties the status panes and resets the zoom; the
+    // clean picture replaces the one the cut drew rims into.
+    hooks.showCompletePicture = [this] {
+        files_.forgetFiles();
+        host_.clearPuzzle();
+        remakePicture();
+        host_.updateState();
+    };
+    EndOfGame::run(input, std::move(hooks), host_.widget());
 }

@@ -1,4 +1,5 @@
-// The view's saved games and the end of a finished game.
+#include "view/SavedGames.h"
+
 #include <QApplication>
 #include <QScreen>
 
@@ -7,19 +8,18 @@
 #include "PIXPICK32.h"
 #include "app/CJigsawApp.h"
 #include "commands/CommandIds.h"
+#include "commands/GameState.h"
 #include "dialogs/CSavingDlg.h"
 #include "imagelib.h"
 #include "model/CClockHold.h"
+#include "model/GameSession.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "savegame/SavedGameDialog.h"
 #include "savegame/SavedGameIo.h"
 #include "savegame/SavedGameProgress.h"
-#include "scores/CResultDlg.h"
-#include "scores/EndOfGame.h"
-#include "view/CJigsawView.h"
+#include "view/GameFlowHost.h"
 #include "view/PictureLoader.h"
-#include "view/ViewInteraction.h"
 #include "windows/AuxWindows.h"
 
 namespace {
@@ -142,33 +142,31 @@ bool loadSavedPicture(const SavedGameHeader& h, SavedGameProgress& progress,
     return false;
 }
 
+// The screen's size, at least the table's: the largest table a saved game
+// may ask for.
+QSize screenSize(QWidget* view, const QWidget* table) {
+    const QSize screen = view->screen() ? view->screen()->size() : QSize(1920, 1080);
+    return {std::max(screen.width(), table->width()), std::max(screen.height(), table->height())};
+}
+
 }  // namespace
 
-EndOfGame::Hooks& CJigsawView::endOfGameHooks() {
-    static EndOfGame::Hooks hooks;
-    return hooks;
-}
-
-QSize CJigsawView::screenSize() const {
-    const QSize screen = this->screen() ? this->screen()->size() : QSize(1920, 1080);
-    return {std::max(screen.width(), viewport()->width()),
-            std::max(screen.height(), viewport()->height())};
-}
+SavedGames::SavedGames(GameFlowHost& host) : host_(host), session_(host.session()) {}
 
 // Save (into the restored file when there is one) and Save As. The clock
 // stands still while the dialog is open and the file is written; a paused
 // game is resumed for the save and paused again after it.
-bool CJigsawView::saveGame(bool intoRestoredFile) {
+bool SavedGames::save(bool intoRestoredFile) {
     if (session_.puzzle() == nullptr) {
         return false;
     }
     const bool wasPaused = session_.clock.Paused();
     const bool outermost = CClockHold::NextIsOutermost(wasPaused);
-    CClockHold hold(&soundDialogBusy_);
+    CClockHold hold(host_.dialogBusyFlag());
     if (wasPaused) {
         session_.clock.Resume();
     }
-    stopAssembly();
+    host_.stopAssembly();
     if (!intoRestoredFile) {
         savedPath_.clear();
     }
@@ -177,19 +175,18 @@ bool CJigsawView::saveGame(bool intoRestoredFile) {
         const QString proposed =
             intoRestoredFile ? SavedGameDialog::proposedName(pictureFileName()) : QString();
         SavedGameDialog dialog(SavedGameDialog::Mode::Save, SavedGameDialog::initialDirectory(),
-                               proposed, this);
+                               proposed, host_.widget());
         if (dialog.exec() == QDialog::Accepted) {
             path = dialog.chosenPath().toStdString();
         }
     }
     std::string error;
     if (!path.empty()) {
-        SavedGameProgress progress(viewport(), kSavingLabel, SavedGameProgress::kSaveEnd);
+        SavedGameProgress progress(host_.table(), kSavingLabel, SavedGameProgress::kSaveEnd);
         WaitCursor wait;
         // Every group shows its number; every fourth is left to the next.
-        error = saveGameTo(path, hold.Duration(), [&progress](int written) {
-            progress.report(written, written % 4 != 0);
-        });
+        error = saveTo(path, hold.Duration(),
+                       [&progress](int written) { progress.report(written, written % 4 != 0); });
         progress.report(SavedGameProgress::kSaveEnd);
     }
     if (wasPaused) {
@@ -198,15 +195,15 @@ bool CJigsawView::saveGame(bool intoRestoredFile) {
     if (outermost) {
         session_.clock.Correct(hold);
     }
-    updateState();
+    host_.updateState();
     if (!error.empty()) {
-        showError(this, error);
+        showError(host_.widget(), error);
     }
     return !path.empty() && error.empty();
 }
 
-std::string CJigsawView::saveGameTo(const std::string& path, long heldSeconds,
-                                    const std::function<void(int written)>& onGroup) {
+std::string SavedGames::saveTo(const std::string& path, long heldSeconds,
+                               const std::function<void(int written)>& onGroup) {
     Puzzle* puzzle = session_.puzzle();
     if (puzzle == nullptr) {
         return "There is no game to save.";
@@ -225,14 +222,13 @@ std::string CJigsawView::saveGameTo(const std::string& path, long heldSeconds,
     puzzle->upperLeftRims = std::move(game.upperLeftRims);
     if (error.empty()) {
         currentFile_ = path;
-        state_.modified = false;
-        interaction_->ClearModified();
+        host_.markUnmodified();
         SavedGameDialog::rememberSaved(path);
     }
     return error;
 }
 
-void CJigsawView::fillHeader(SavedGameHeader& h, const Puzzle& puzzle) const {
+void SavedGames::fillHeader(SavedGameHeader& h, const Puzzle& puzzle) const {
     const CJigsawApp* app = CJigsawApp::instance();
     h.picturePath = app ? app->pictureFile : std::string();
     h.pieceWidth =
@@ -240,12 +236,12 @@ void CJigsawView::fillHeader(SavedGameHeader& h, const Puzzle& puzzle) const {
     h.pieceHeight =
         static_cast<std::int16_t>(std::max(SavedGameHeader::kMinPieceSize, puzzle.pieceHeight));
     h.seed = static_cast<std::int32_t>(puzzle.seed);
-    const QRect frame = window()->frameGeometry();
+    const QRect frame = host_.widget()->window()->frameGeometry();
     h.frameLeft = static_cast<std::int16_t>(frame.left());
     h.frameTop = static_cast<std::int16_t>(frame.top());
     h.frameRight = static_cast<std::int16_t>(frame.right() + 1);
     h.frameBottom = static_cast<std::int16_t>(frame.bottom() + 1);
-    h.level = static_cast<std::int16_t>(state_.level);
+    h.level = static_cast<std::int16_t>(host_.state().level);
     if (app) {
         h.reservedPreference = static_cast<std::int16_t>(app->prefs.reserved);
         h.smallPieceThreshold = static_cast<std::uint16_t>(app->prefs.smallPieceLimit);
@@ -254,7 +250,7 @@ void CJigsawView::fillHeader(SavedGameHeader& h, const Puzzle& puzzle) const {
         h.moveAside = static_cast<std::int16_t>(app->prefs.moveAside);
         h.autoScroll = static_cast<std::int16_t>(app->prefs.autoScroll);
     }
-    h.background = static_cast<std::int32_t>(background_);
+    h.background = static_cast<std::int32_t>(host_.background());
     h.totalScore = session_.score.total();
     h.assists = session_.score.assists();
     h.pictureName = SavedGameHeader::fitName(pictureFileName());
@@ -263,23 +259,23 @@ void CJigsawView::fillHeader(SavedGameHeader& h, const Puzzle& puzzle) const {
     h.pictureBottom = puzzle.pictureHeight;
     h.scrollX = puzzle.store->scrollX();
     h.scrollY = puzzle.store->scrollY();
-    h.zoomOutLevel = static_cast<std::int16_t>(state_.zoomOutLevel);
-    h.zoomInLevel = static_cast<std::int16_t>(state_.zoomInLevel);
+    h.zoomOutLevel = static_cast<std::int16_t>(host_.state().zoomOutLevel);
+    h.zoomInLevel = static_cast<std::int16_t>(host_.state().zoomInLevel);
     h.largestZoomOut = static_cast<std::int16_t>(puzzle.largestZoomOut);
     h.pieceCount = static_cast<std::int16_t>(puzzle.pieceCount);
     h.workspaceWidth = static_cast<std::int16_t>(puzzle.store->workspaceWidth());
     h.workspaceHeight = static_cast<std::int16_t>(puzzle.store->workspaceHeight());
-    h.placement = placementOf(*this);
+    h.placement = placementOf(*host_.widget());
 }
 
 // Restore: the named file when it exists, else the one the dialog chooses.
-void CJigsawView::restoreGame(const QString& given) {
+void SavedGames::restore(const QString& given) {
     const bool outermost = CClockHold::NextIsOutermost();
     CClockHold hold;
-    stopAssembly();
+    host_.stopAssembly();
     if (askToSave()) {
-        const QString path = chooseRestoreFile(given, this);
-        if (!path.isEmpty() && restoreGameFrom(path.toStdString())) {
+        const QString path = chooseRestoreFile(given, host_.widget());
+        if (!path.isEmpty() && restoreFrom(path.toStdString())) {
             return;  // the clock now runs from the saved elapsed time
         }
     }
@@ -290,25 +286,25 @@ void CJigsawView::restoreGame(const QString& given) {
 
 // The whole file is read and checked before anything of the current game
 // changes; so is the picture. A refused file keeps the current game.
-bool CJigsawView::restoreGameFrom(const std::string& path) {
-    const QSize screen = screenSize();
+bool SavedGames::restoreFrom(const std::string& path) {
+    const QSize screen = screenSize(host_.widget(), host_.table());
     SavedGameIo::LoadResult loaded;
     {
         WaitCursor wait;
         loaded = SavedGameIo::load(path, screen.width(), screen.height());
     }
     if (!loaded.ok()) {
-        showError(this, loaded.message);
+        showError(host_.widget(), loaded.message);
         return false;
     }
     SavedGame& game = *loaded.game;
-    auto progress =
-        std::make_unique<SavedGameProgress>(viewport(), kLoadingLabel, SavedGameProgress::kLoadEnd);
+    auto progress = std::make_unique<SavedGameProgress>(host_.table(), kLoadingLabel,
+                                                        SavedGameProgress::kLoadEnd);
     PictureLoader::Result picture;
     std::string error;
     if (!loadSavedPicture(game.header, *progress, picture, error)) {
         progress.reset();
-        showError(this, error);
+        showError(host_.widget(), error);
         return false;
     }
     CJigsawApp* app = CJigsawApp::instance();
@@ -322,17 +318,17 @@ bool CJigsawView::restoreGameFrom(const std::string& path) {
         app->pictureWidth = static_cast<unsigned>(picture.bitmap.width());
         app->pictureHeight = static_cast<unsigned>(picture.bitmap.height());
     }
-    state_.pictureHasHelp = picture.hasHelp;
-    state_.artistHasHelp =
+    host_.state().pictureHasHelp = picture.hasHelp;
+    host_.state().artistHasHelp =
         picture.hasHelp && AuthorHelpAvailable(game.header.picturePath.c_str()) != 0;
     pictureName_ = picture.title;
     progress->show(kRebuildLabel, SavedGameProgress::kRebuildEnd);
     adoptSavedGame(game, std::move(picture.bitmap), *progress);
     savedPath_ = path;
-    window()->setWindowTitle(
+    host_.widget()->window()->setWindowTitle(
         QStringLiteral("%1 - %2").arg(QString::fromLatin1(CJigsawApp::kTitle),
                                       QString::fromLocal8Bit(game.header.pictureName.c_str())));
-    redrawAll();
+    host_.redrawAll();
     session_.clock.SetStartTime(CClockHold::Now() - game.header.elapsedSeconds);
     currentFile_ = path;
     progress->report(SavedGameProgress::kLoadEnd);
@@ -343,7 +339,7 @@ bool CJigsawView::restoreGameFrom(const std::string& path) {
 
 // The saved settings hold for the rest of the run; only the level is
 // written, as choosing a level always is.
-void CJigsawView::takeOverSettings(const SavedGameHeader& h) {
+void SavedGames::takeOverSettings(const SavedGameHeader& h) {
     if (CJigsawApp* app = CJigsawApp::instance()) {
         app->pieceWidth = h.pieceWidth;
         app->pieceHeight = h.pieceHeight;
@@ -355,24 +351,21 @@ void CJigsawView::takeOverSettings(const SavedGameHeader& h) {
         app->prefs.autoScroll = h.autoScroll;
         app->background = static_cast<COLORREF>(h.background);
     }
-    background_ = static_cast<COLORREF>(h.background);
-    state_.level = h.level;
-    applyLevel();
+    host_.setBackground(static_cast<COLORREF>(h.background));
+    host_.state().level = h.level;
+    host_.applyLevel();
 }
 
 // The current puzzle gives way to the saved one: the picture gets its bevels
 // and the groups draw from it, at the saved zoom step.
-void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture,
-                                 SavedGameProgress& progress) {
+void SavedGames::adoptSavedGame(SavedGame& game, platform::Surface picture,
+                                SavedGameProgress& progress) {
     const SavedGameHeader& h = game.header;
-    zoom_.Reset();
-    interaction_->inverseMap = nullptr;
-    state_.zoomInLevel = 0;
-    state_.zoomOutLevel = 0;
+    host_.resetZoom();
     session_.SetPicture(std::move(picture));  // clears the puzzle, resumes a pause
-    windows_->puzzleCleared();
+    host_.auxWindows().puzzleCleared();
     if (const CJigsawApp* app = CJigsawApp::instance()) {
-        windows_->pictureChanged(app->imageSlot);
+        host_.auxWindows().pictureChanged(app->imageSlot);
     }
     std::unique_ptr<Puzzle> puzzle = puzzleFrom(game);
     progress.report(SavedGameProgress::kRebuildEnd / 4);
@@ -382,51 +375,50 @@ void CJigsawView::adoptSavedGame(SavedGame& game, platform::Surface picture,
     sprites::SpriteStore& store = *puzzle->store;
     store.setPicture(&bitmap);
     store.repaintLockedBevels();
-    store.setBackgroundColour(background_);
+    store.setBackgroundColour(host_.background());
     store.setWorkspace(h.workspaceWidth, h.workspaceHeight);
     session_.Adopt(std::move(puzzle));
     session_.score.Restore(h.totalScore, h.bonusSum, h.assists);
-    state_.modified = false;
-    interaction_->ClearModified();
+    host_.markUnmodified();
     if (CJigsawApp* app = CJigsawApp::instance()) {
         app->SetStatusPaneText(1, QString());
         app->SetStatusPaneText(2, QString());
     }
     progress.report(SavedGameProgress::kRebuildEnd / 2);
-    updateScrollRanges();
+    host_.updateScrollRanges();
     applySavedZoom(h);
     progress.report(SavedGameProgress::kRebuildEnd);
 }
 
 // The saved zoom step, reached one command at a time as the player would;
 // the commands set the scroll range of the zoomed table.
-void CJigsawView::applySavedZoom(const SavedGameHeader& h) {
+void SavedGames::applySavedZoom(const SavedGameHeader& h) {
     const int steps = h.zoomOutLevel != 0 ? h.zoomOutLevel : h.zoomInLevel;
     const int command = h.zoomOutLevel != 0 ? cmd::kZoomOut : cmd::kZoomIn;
     for (int i = 0; i < steps; ++i) {
-        zoomCommand(command);
+        host_.zoomCommand(command);
     }
-    updateState();
+    host_.updateState();
 }
 
-void CJigsawView::scrollToSaved(const SavedGameHeader& h) {
-    scrollTableTo(h.scrollX, h.scrollY);
-    noteInput();
-    updateState();
+void SavedGames::scrollToSaved(const SavedGameHeader& h) {
+    host_.scrollTableTo(h.scrollX, h.scrollY);
+    host_.noteInput();
+    host_.updateState();
 }
 
 // Before an unsaved game would be lost: "Saving?". False when the player
 // cancels (or the save he asked for failed).
-bool CJigsawView::askToSave() {
-    updateState();
-    if (session_.puzzle() == nullptr || !state_.modified) {
+bool SavedGames::askToSave() {
+    host_.updateState();
+    if (session_.puzzle() == nullptr || !host_.state().modified) {
         return true;
     }
     int answer = IDCANCEL;
     {
         const bool outermost = CClockHold::NextIsOutermost();
         CClockHold hold;
-        dialogs::CSavingDlg dialog(this);
+        dialogs::CSavingDlg dialog(host_.widget());
         answer = dialog.exec();
         if (outermost) {
             session_.clock.Correct(hold);
@@ -435,32 +427,15 @@ bool CJigsawView::askToSave() {
     if (answer == IDCANCEL) {
         return false;
     }
-    return answer != IDOK || saveGame(true);
+    return answer != IDOK || save(true);
 }
 
-// The player's own action left one group: rank, results and high scores.
-void CJigsawView::runEndOfGame() {
-    GameResults::Input input;
-    input.totalScore = session_.score.total();
-    input.elapsedSeconds = session_.clock.Elapsed();
-    input.pieceCount = session_.puzzle()->pieceCount;
-    input.bonusSum = session_.score.bonusSum();
-    input.misses = session_.score.misses();
-    input.pointsPerMiss = session_.score.missedFact();
-    input.description = pictureName_;
-    input.savedGamePath = currentFile_;
-    EndOfGame::Hooks hooks = endOfGameHooks();
-    hooks.closeStatusWindow = [this] { windows_->closeStatus(); };
-    hooks.playSound = [this](int event) { playSound(event); };
-    hooks.clearPuzzle = [this] { clearPuzzle(); };
-    // Clearing again empties the status panes and resets the zoom; the
-    // clean picture replaces the one the cut drew rims into.
-    hooks.showCompletePicture = [this] {
-        savedPath_.clear();
-        currentFile_.clear();
-        clearPuzzle();
-        remakePicture();
-        updateState();
-    };
-    EndOfGame::run(input, std::move(hooks), this);
+void SavedGames::newPicture(const std::string& pictureName) {
+    pictureName_ = pictureName;
+    forgetFiles();
+}
+
+void SavedGames::forgetFiles() {
+    savedPath_.clear();
+    currentFile_.clear();
 }
