@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "cutting/CoordMap.h"
+#include "cutting/PaintMask.h"
 #include "cutting/SpanRegion.h"
 #include "platform/Surface.h"
 
@@ -11,15 +12,24 @@ namespace cutting {
 // source's bounds directly and copied row by row, which is what every redraw
 // and drag step spends its time on.
 void SpanRegion::copyRuns(platform::Surface& dst, int dx, int dy, const platform::Surface& src,
-                          int sx, int sy) const {
+                          int sx, int sy, PaintMask* painted) const {
     const platform::Rect clip = dst.clip();
     const int lowest = std::max({clip.left - dx, -sx});
     const int highest = std::min({clip.right - dx, src.width() - sx});
+    constexpr int kAhead = 4;
     for (int i = 0; i < count_; ++i) {
         const Run& r = runs_[i];
+        if (painted != nullptr && i + kAhead < count_) {
+            // Source rows lie a picture width apart: ask for them early.
+            const Run& next = runs_[i + kAhead];
+            const int py = std::clamp(sy + next.top, 0, src.height() - 1);
+            __builtin_prefetch(src.row(py) + std::clamp(sx + next.left, 0, src.width() - 1));
+            const int ty = std::clamp(dy + next.top, 0, dst.height() - 1);
+            __builtin_prefetch(dst.row(ty) + std::clamp(dx + next.left, 0, dst.width() - 1), 1);
+        }
         if (r.top != r.bottom) {
-            dst.blit(dx + r.left, dy + r.top, r.right - r.left + 1, r.bottom - r.top + 1, src,
-                     sx + r.left, sy + r.top);
+            copyBlock(dst, dx + r.left, dy + r.top, r.right - r.left + 1, r.bottom - r.top + 1, src,
+                      sx + r.left, sy + r.top, painted);
             continue;
         }
         const int ty = dy + r.top;
@@ -29,13 +39,46 @@ void SpanRegion::copyRuns(platform::Surface& dst, int dx, int dy, const platform
         if (ty < clip.top || ty >= clip.bottom || fy < 0 || fy >= src.height() || x0 >= x1) {
             continue;
         }
-        std::memmove(dst.row(ty) + dx + x0, src.row(fy) + sx + x0,
-                     static_cast<std::size_t>(x1 - x0) * sizeof(platform::Pixel));
+        const platform::Pixel* from = src.row(fy) + sx + x0;
+        if (painted != nullptr) {
+            painted->copySpan(dst, ty, dx + x0, dx + x1, from);
+        } else {
+            std::memmove(dst.row(ty) + dx + x0, from,
+                         static_cast<std::size_t>(x1 - x0) * sizeof(platform::Pixel));
+        }
     }
 }
 
+void SpanRegion::copyBlock(platform::Surface& dst, int dx, int dy, int w, int h,
+                           const platform::Surface& src, int sx, int sy, PaintMask* painted) {
+    if (painted != nullptr) {
+        painted->blit(dst, dx, dy, w, h, src, sx, sy);
+    } else {
+        dst.blit(dx, dy, w, h, src, sx, sy);
+    }
+}
+
+// Where a copy can reach on dst: the bounds moved there (through the map,
+// whose entries never decrease). Only ordered one-row runs have their real
+// top and bottom in the bounds; for others the whole destination counts.
+platform::Rect SpanRegion::reach(const platform::Surface& dst, int dx, int dy, int sx, int sy,
+                                 const CoordMap* map) const {
+    if (!simple_ || count_ == 0) {
+        return count_ == 0 ? platform::Rect{} : dst.bounds();
+    }
+    const RegionBounds& b = bounds_;
+    if (map == nullptr) {
+        return {dx + b.left, dy + b.top, dx + b.right + 1, dy + b.bottom + 1};
+    }
+    const CoordMap& m = *map;
+    const int shiftX = m[dx] - m[sx];
+    const int shiftY = m[dy] - m[sy];
+    return {m[sx + b.left] + shiftX, m[sy + b.top] + shiftY, m[sx + b.right + 1] + shiftX,
+            m[sy + b.bottom + 1] + shiftY};
+}
+
 bool SpanRegion::copyThrough(platform::Surface& dst, int dx, int dy, const platform::Surface& src,
-                             int sx, int sy, const CoordMap* map) const {
+                             int sx, int sy, const CoordMap* map, PaintMask* painted) const {
     if (!usable()) {
         return false;
     }
@@ -43,8 +86,11 @@ bool SpanRegion::copyThrough(platform::Surface& dst, int dx, int dy, const platf
         return false;
     }
     Busy busy(*this);
+    if (painted != nullptr && painted->covers(reach(dst, dx, dy, sx, sy, map))) {
+        return true;  // wholly under what is painted already
+    }
     if (map == nullptr) {
-        copyRuns(dst, dx, dy, src, sx, sy);
+        copyRuns(dst, dx, dy, src, sx, sy, painted);
         return true;
     }
     const CoordMap& m = *map;
@@ -64,7 +110,7 @@ bool SpanRegion::copyThrough(platform::Surface& dst, int dx, int dy, const platf
             }
             height = 1;
         }
-        dst.blit(left + shiftX, top + shiftY, width, height, src, left, top);
+        copyBlock(dst, left + shiftX, top + shiftY, width, height, src, left, top, painted);
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "SpanRegionTestSupport.h"
 #include "cutting/CoordMap.h"
+#include "cutting/PaintMask.h"
 #include "cutting/SpanRegion.h"
 #include "platform/Surface.h"
 
@@ -109,4 +110,31 @@ TEST(SpanRegionDraw, LinesCoverTheRunsInTheColour) {
             ASSERT_EQ(zoomed.pixel(x, y), in ? 0x808080u : 0u) << x << "," << y;
         }
     }
+}
+
+// Copies made from the top down through a paint mask leave what the same
+// copies made bottom to top leave, across word boundaries and at an area
+// that does not start at column 0; nothing outside the area is written.
+TEST(SpanRegionDraw, PaintMaskFromTheTopDownEqualsBottomToTop) {
+    const Surface src = numbered(300, 40);
+    const platform::Rect area{5, 3, 290, 37};
+    const int places[][4] = {{0, 0, 200, 10}, {60, 5, 70, 20}, {120, 2, 64, 30}, {1, 1, 300, 2}};
+    Surface upward(300, 40);
+    upward.setClip(area);
+    for (const auto& p : places) {
+        upward.blit(p[0], p[1], p[2], p[3], src, 0, p[1] + 3);
+    }
+    Surface downward(300, 40);
+    downward.setClip(area);
+    cutting::PaintMask painted;
+    painted.reset(area);
+    EXPECT_FALSE(painted.covers({10, 4, 11, 5}));
+    for (int i = 3; i >= 0; --i) {
+        const auto& p = places[i];
+        painted.blit(downward, p[0], p[1], p[2], p[3], src, 0, p[1] + 3);
+    }
+    EXPECT_EQ(downward, upward);
+    EXPECT_TRUE(painted.covers({60, 5, 130, 10}));
+    EXPECT_FALSE(painted.covers({60, 5, 130, 33}));
+    EXPECT_TRUE(painted.covers({0, 0, 300, 1})) << "outside the area counts as painted";
 }

@@ -40,11 +40,12 @@ void Sprite::showCut(platform::Surface& window, int offsetX, int offsetY) {
     drawTo(window, offsetX + x, offsetY + y);
 }
 
-bool Sprite::drawTo(platform::Surface& target, int tx, int ty, const cutting::CoordMap* map) const {
+bool Sprite::drawTo(platform::Surface& target, int tx, int ty, const cutting::CoordMap* map,
+                    cutting::PaintMask* painted) const {
     if (picture == nullptr) {
         return false;
     }
-    return region.copyThrough(target, tx, ty, *picture, sourceX, sourceY, map);
+    return region.copyThrough(target, tx, ty, *picture, sourceX, sourceY, map, painted);
 }
 
 void Sprite::write(cutting::ByteWriter& out) const {

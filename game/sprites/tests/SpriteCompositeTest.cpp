@@ -206,3 +206,78 @@ TEST(CompositeZoom, DoublingMapDrawsEachTablePixelAsABlock) {
     EXPECT_EQ(store.buffer().pixel(29, 33), picture.pixel(9, 9));
     EXPECT_EQ(store.buffer().pixel(30, 33), 0xFFFFFFu);
 }
+
+namespace {
+
+// A zoom by thousandths of the table (out: the screen is smaller), symmetric
+// about 0, with its inverse, built as the view builds them.
+struct Zoom {
+    cutting::CoordMap map;
+    cutting::CoordMap inverse;
+};
+
+Zoom zoomBy(int thousandths, bool out, int n = 4000) {
+    std::vector<std::int16_t> e;
+    std::vector<std::int16_t> inv;
+    const auto f = [&](int i) {
+        return out ? (2 * i * 1000 + thousandths) / (2 * thousandths) : i * thousandths / 1000;
+    };
+    for (int i = -n; i < n; ++i) {
+        e.push_back(static_cast<std::int16_t>(i < 0 ? -f(-i) : f(i)));
+    }
+    for (int i = 0; i < n; ++i) {
+        inv.push_back(static_cast<std::int16_t>(
+            out ? i * thousandths / 1000 : (2 * i * 1000 + thousandths) / (2 * thousandths)));
+    }
+    return {cutting::CoordMap(-n, std::move(e)), cutting::CoordMap(0, std::move(inv))};
+}
+
+}  // namespace
+
+// A heap of overlapping pieces with a joined group and a held group, redrawn
+// whole and in part at normal size and zoomed out and in, gives exactly the
+// picture of copying every sprite bottom to top.
+TEST(CompositeHeap, RedrawEqualsCopyingEverySpriteBottomToTop) {
+    Surface picture = spritetest::numberedPicture(8 * kPiece, 6 * kPiece);
+    const spritetest::Cut cut(kPiece, 8, 6);
+    SpriteStore store(48, 320, 240);
+    std::srand(29);
+    for (int c = 0; c < 8; ++c) {
+        for (int r = 0; r < 6; ++r) {
+            auto s = cut.sprite(&picture, c, r);
+            s->x = 300 + std::rand() % 200;
+            s->y = 200 + std::rand() % 150;
+            store.add(std::move(s));
+        }
+    }
+    store.join(store.at(7), store.at(8));
+    store.remove(store.at(8));
+    store.setHeld(store.at(20));
+    store.setBackgroundColour(0x00FF00);
+    store.setWorkspace(8000, 8000);
+    const Zoom out = zoomBy(1999, true);
+    const Zoom in = zoomBy(1562, false);
+    for (const Zoom* zoom : {static_cast<const Zoom*>(nullptr), &out, &in}) {
+        Surface zoomed;
+        if (zoom != nullptr) {
+            zoomed = Surface(zoom->map[picture.width()], zoom->map[picture.height()]);
+            zoomed.stretch(zoomed.bounds(), picture, picture.bounds());
+        }
+        store.setPicture(zoom != nullptr ? &zoomed : &picture);
+        store.setZoomMaps(zoom != nullptr ? &zoom->map : nullptr,
+                          zoom != nullptr ? &zoom->inverse : nullptr);
+        store.scrollTo(290, 190, true);
+        for (int pass = 0; pass < 2; ++pass) {
+            Surface reference(320, 240, kGreen);
+            for (int i = 0; i < store.count(); ++i) {
+                const Sprite* s = store.at(i);
+                if (s != store.held()) {
+                    s->drawTo(reference, s->x - 290, s->y - 190, s->zoomMap);
+                }
+            }
+            ASSERT_EQ(store.buffer(), reference) << "zoom " << (zoom == &out) << (zoom == &in);
+            store.bringToFront(store.at(3));
+            store.redrawSprite(nullptr, store.at(store.count() - 1), false);
+        }
+    }
+}

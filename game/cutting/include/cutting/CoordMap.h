@@ -10,6 +10,7 @@ namespace cutting {
 // covers the indices first() to last(); an index outside that range is clamped
 // to the nearest end, so a run beyond the table collapses to nothing instead
 // of reading outside it. A map without entries passes coordinates unchanged.
+// Entries never decrease from one index to the next, as for every zoom.
 class CoordMap {
   public:
     CoordMap() = default;

@@ -6,13 +6,15 @@
 
 namespace platform {
 class Surface;
-}
+struct Rect;
+}  // namespace platform
 
 namespace cutting {
 
 class ByteReader;
 class ByteWriter;
 class CoordMap;
+class PaintMask;
 
 // One horizontal run of a region, inclusive on all four sides (columns left
 // to right, rows top to bottom). Eight bytes in the saved form.
@@ -105,9 +107,12 @@ class SpanRegion {
 
     // Copies every run from src at (sx, sy) to dst at (dx, dy). With a map,
     // the source place of a run is mapped and the block moves rigidly by
-    // map[dx] - map[sx], map[dy] - map[sy]. False when a surface is null.
+    // map[dx] - map[sx], map[dy] - map[sy]. With painted, only pixels not
+    // painted yet are copied (and then marked), and a region wholly under
+    // painted pixels costs one look at its bounds. False when a surface is
+    // null.
     bool copyThrough(platform::Surface& dst, int dx, int dy, const platform::Surface& src, int sx,
-                     int sy, const CoordMap* map) const;
+                     int sy, const CoordMap* map, PaintMask* painted = nullptr) const;
     // Draws every run as a horizontal line of colorRef (0x00BBGGRR) at (x, y).
     // mode 1 is the light upper-left rim, mode 2 the dark lower-right rim;
     // it only matters for a reducing map.
@@ -151,7 +156,11 @@ class SpanRegion {
     // One-row, sorted, non-overlapping runs: the form the algebra works on.
     std::vector<Run> rows() const;
     void copyRuns(platform::Surface& dst, int dx, int dy, const platform::Surface& src, int sx,
-                  int sy) const;
+                  int sy, PaintMask* painted) const;
+    static void copyBlock(platform::Surface& dst, int dx, int dy, int w, int h,
+                          const platform::Surface& src, int sx, int sy, PaintMask* painted);
+    platform::Rect reach(const platform::Surface& dst, int dx, int dy, int sx, int sy,
+                         const CoordMap* map) const;
 
     Run* runs_ = nullptr;
     std::int32_t count_ = 0;

@@ -12,6 +12,7 @@ namespace cutting {
 class ByteReader;
 class ByteWriter;
 class CoordMap;
+class PaintMask;
 }  // namespace cutting
 
 namespace sprites {
@@ -53,9 +54,10 @@ class Sprite {
     // Shows a freshly cut piece: paints its bevel into the picture and copies
     // it to the window at its picture place shifted by the display offset.
     void showCut(platform::Surface& window, int offsetX, int offsetY);
-    // Copies the sprite through its region onto target at (tx, ty).
-    bool drawTo(platform::Surface& target, int tx, int ty,
-                const cutting::CoordMap* map = nullptr) const;
+    // Copies the sprite through its region onto target at (tx, ty); with
+    // painted, only onto pixels not painted yet (drawing from the top down).
+    bool drawTo(platform::Surface& target, int tx, int ty, const cutting::CoordMap* map = nullptr,
+                cutting::PaintMask* painted = nullptr) const;
 
     void write(cutting::ByteWriter& out) const;
     // Refuses (false, reason in in.error()) a record that cannot be a group:

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "cutting/PaintMask.h"
 #include "platform/Surface.h"
 #include "sprites/Sprite.h"
 
@@ -140,6 +141,8 @@ class SpriteStore {
     std::vector<std::unique_ptr<Sprite>> sprites_;
     platform::Surface buffer_;
     platform::Surface scratch_;
+    // The buffer pixels a redraw has painted so far.
+    cutting::PaintMask painted_;
     std::optional<platform::Pixel> background_;
     int scrollX_ = 0;
     int scrollY_ = 0;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/Surface.h"
+
+namespace cutting {
+
+// Which pixels of one area of a surface are painted, one bit each, so that a
+// stack of opaque copies can be drawn from the top one down: every pixel is
+// written once, by the topmost copy that reaches it, and the surface ends up
+// as drawing the stack bottom to top leaves it. Coordinates are the
+// surface's; nothing outside the area is ever written.
+class PaintMask {
+  public:
+    // Forgets every painted pixel and limits the mask to area. The bits keep
+    // their memory for the next area.
+    void reset(const platform::Rect& area);
+    const platform::Rect& area() const { return area_; }
+    // Whether every pixel of r that lies in the area is painted (true when r
+    // misses the area).
+    bool covers(const platform::Rect& r) const;
+    // Copies the pixels x0 to x1 (exclusive) of row y that are not painted
+    // yet from `from`, which points at the source of x0, and marks them
+    // painted. The caller has cut the span to the source.
+    void copySpan(platform::Surface& dst, int y, int x0, int x1, const platform::Pixel* from);
+    // Fills the pixels of the area not painted yet with p.
+    void fillUnpainted(platform::Surface& dst, platform::Pixel p) const;
+    // Surface::blit, limited to the pixels not painted yet, which then are.
+    void blit(platform::Surface& dst, int dx, int dy, int w, int h, const platform::Surface& src,
+              int sx, int sy);
+
+  private:
+    std::uint64_t* rowBits(int y) {
+        return bits_.data() + static_cast<std::size_t>(y - area_.top) * wordsPerRow_;
+    }
+    const std::uint64_t* rowBits(int y) const {
+        return bits_.data() + static_cast<std::size_t>(y - area_.top) * wordsPerRow_;
+    }
+
+    platform::Rect area_{};
+    int wordsPerRow_ = 0;
+    // Row after row of the area, bit i of a row for column area_.left + i.
+    std::vector<std::uint64_t> bits_;
+};
+
+}  // namespace cutting
