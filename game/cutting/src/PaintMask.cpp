@@ -9,6 +9,9 @@ namespace cutting {
 namespace {
 
 constexpr int kWordBits = 64;
+// Copies per batch, and how many copies ahead a source is fetched.
+constexpr std::size_t kBatch = 1024;
+constexpr std::size_t kAhead = 8;
 
 // The bits of word w that lie in the bit span [b0, b1).
 std::uint64_t spanBits(int w, int b0, int b1) {
@@ -68,8 +71,7 @@ void PaintMask::copySpan(platform::Surface& dst, int y, int x0, int x1,
     int end = 0;
     const auto flush = [&] {
         if (end > begin) {
-            std::memcpy(out + begin, from + (begin - b0),
-                        static_cast<std::size_t>(end - begin) * sizeof(platform::Pixel));
+            queue(out + begin, from + (begin - b0), end - begin);
         }
     };
     for (int w = b0 / kWordBits; w <= (b1 - 1) / kWordBits; ++w) {
@@ -89,6 +91,31 @@ void PaintMask::copySpan(platform::Surface& dst, int y, int x0, int x1,
         }
     }
     flush();
+}
+
+void PaintMask::queue(platform::Pixel* to, const platform::Pixel* from, int count) {
+    queued_.push_back({to, from, count});
+    if (queued_.size() == kBatch) {
+        copyQueued();
+    }
+}
+
+void PaintMask::copyQueued() {
+    const std::size_t n = queued_.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i + kAhead < n) {
+            __builtin_prefetch(queued_[i + kAhead].from);
+            __builtin_prefetch(queued_[i + kAhead].to, 1);
+        }
+        const Copy& c = queued_[i];
+        std::memcpy(c.to, c.from, static_cast<std::size_t>(c.count) * sizeof(platform::Pixel));
+    }
+    queued_.clear();
+}
+
+void PaintMask::finish(platform::Surface& dst, platform::Pixel background) {
+    copyQueued();
+    fillUnpainted(dst, background);
 }
 
 void PaintMask::fillUnpainted(platform::Surface& dst, platform::Pixel p) const {

@@ -16,17 +16,8 @@ void SpanRegion::copyRuns(platform::Surface& dst, int dx, int dy, const platform
     const platform::Rect clip = dst.clip();
     const int lowest = std::max({clip.left - dx, -sx});
     const int highest = std::min({clip.right - dx, src.width() - sx});
-    constexpr int kAhead = 4;
     for (int i = 0; i < count_; ++i) {
         const Run& r = runs_[i];
-        if (painted != nullptr && i + kAhead < count_) {
-            // Source rows lie a picture width apart: ask for them early.
-            const Run& next = runs_[i + kAhead];
-            const int py = std::clamp(sy + next.top, 0, src.height() - 1);
-            __builtin_prefetch(src.row(py) + std::clamp(sx + next.left, 0, src.width() - 1));
-            const int ty = std::clamp(dy + next.top, 0, dst.height() - 1);
-            __builtin_prefetch(dst.row(ty) + std::clamp(dx + next.left, 0, dst.width() - 1), 1);
-        }
         if (r.top != r.bottom) {
             copyBlock(dst, dx + r.left, dy + r.top, r.right - r.left + 1, r.bottom - r.top + 1, src,
                       sx + r.left, sy + r.top, painted);

@@ -121,6 +121,7 @@ TEST(SpanRegionDraw, PaintMaskFromTheTopDownEqualsBottomToTop) {
     const int places[][4] = {{0, 0, 200, 10}, {60, 5, 70, 20}, {120, 2, 64, 30}, {1, 1, 300, 2}};
     Surface upward(300, 40);
     upward.setClip(area);
+    upward.fill(area, 7);
     for (const auto& p : places) {
         upward.blit(p[0], p[1], p[2], p[3], src, 0, p[1] + 3);
     }
@@ -133,6 +134,7 @@ TEST(SpanRegionDraw, PaintMaskFromTheTopDownEqualsBottomToTop) {
         const auto& p = places[i];
         painted.blit(downward, p[0], p[1], p[2], p[3], src, 0, p[1] + 3);
     }
+    painted.finish(downward, 7);
     EXPECT_EQ(downward, upward);
     EXPECT_TRUE(painted.covers({60, 5, 130, 10}));
     EXPECT_FALSE(painted.covers({60, 5, 130, 33}));

@@ -76,7 +76,7 @@ void SpriteStore::paintBuffer(const platform::Rect& area) {
             s->drawTo(buffer_, s->x - scrollX_, s->y - scrollY_, s->zoomMap, &painted_);
         }
     }
-    painted_.fillUnpainted(buffer_, backgroundPixel());
+    painted_.finish(buffer_, backgroundPixel());
     buffer_.clearClip();
 }
 

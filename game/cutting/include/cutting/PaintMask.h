@@ -12,6 +12,11 @@ namespace cutting {
 // written once, by the topmost copy that reaches it, and the surface ends up
 // as drawing the stack bottom to top leaves it. Coordinates are the
 // surface's; nothing outside the area is ever written.
+//
+// The copies are queued and made in batches, each source fetched ahead of
+// its copy: the runs of scattered pieces lie a picture row apart, so copied
+// one by one they would wait on memory each time. A drawing is complete only
+// after finish().
 class PaintMask {
   public:
     // Forgets every painted pixel and limits the mask to area. The bits keep
@@ -25,13 +30,22 @@ class PaintMask {
     // yet from `from`, which points at the source of x0, and marks them
     // painted. The caller has cut the span to the source.
     void copySpan(platform::Surface& dst, int y, int x0, int x1, const platform::Pixel* from);
-    // Fills the pixels of the area not painted yet with p.
-    void fillUnpainted(platform::Surface& dst, platform::Pixel p) const;
     // Surface::blit, limited to the pixels not painted yet, which then are.
     void blit(platform::Surface& dst, int dx, int dy, int w, int h, const platform::Surface& src,
               int sx, int sy);
+    // Makes the queued copies and fills the pixels of the area that are
+    // still unpainted with background.
+    void finish(platform::Surface& dst, platform::Pixel background);
 
   private:
+    struct Copy {
+        platform::Pixel* to;
+        const platform::Pixel* from;
+        int count;
+    };
+    void queue(platform::Pixel* to, const platform::Pixel* from, int count);
+    void copyQueued();
+    void fillUnpainted(platform::Surface& dst, platform::Pixel p) const;
     std::uint64_t* rowBits(int y) {
         return bits_.data() + static_cast<std::size_t>(y - area_.top) * wordsPerRow_;
     }
@@ -43,6 +57,7 @@ class PaintMask {
     int wordsPerRow_ = 0;
     // Row after row of the area, bit i of a row for column area_.left + i.
     std::vector<std::uint64_t> bits_;
+    std::vector<Copy> queued_;
 };
 
 }  // namespace cutting
