@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build}
-folders=(game/src/commands game/src/settings game/src/help game/src/dialogs)
+folders=(game/src/commands game/src/settings game/src/help game/src/dialogs game/src/app game/src/savegame
+  game/src/windows)
 
 files=()
 for folder in "${folders[@]}"; do
