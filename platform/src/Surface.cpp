@@ -17,6 +17,11 @@ Rect intersect(const Rect& a, const Rect& b) {
     return r;
 }
 
+Rect unite(const Rect& a, const Rect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
 namespace {
 
 constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
