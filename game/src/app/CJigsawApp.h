@@ -33,8 +33,12 @@ class CJigsawApp {
     // The start-up sequence; commandLine is the whole command line as one
     // text. Always reports success.
     bool InitInstance(const std::string& commandLine);
-    // Runs the event loop until the main window closes.
+    // Shows the main frame, then runs the event loop until it closes.
     int Run();
+    // Shows the main frame at its placement; a picture named on the command
+    // line is loaded (and fitted to the window) only then, once the window
+    // has its final size.
+    void showFrame();
 
     CMainFrame* mainFrame() const { return frame_.get(); }
     CJigsawDoc* document() const { return doc_.get(); }
@@ -65,4 +69,5 @@ class CJigsawApp {
     std::unique_ptr<CJigsawDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;
     EventHooks hooks_;
+    QString pendingPicture_;  // from the command line, until the frame shows
 };

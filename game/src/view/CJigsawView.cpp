@@ -234,8 +234,8 @@ void CJigsawView::setPicture(platform::Surface picture) {
         windows_->pictureChanged(CJigsawApp::instance() ? CJigsawApp::instance()->imageSlot : -1);
     }
     state_.modified = false;
-    horizontalScrollBar()->setRange(0, 0);
-    verticalScrollBar()->setRange(0, 0);
+    updateScrollRanges();  // the picture alone spans twice its size
+    scrollTableTo(0, 0);
     updateState();
     redrawAll();
 }
@@ -255,8 +255,8 @@ void CJigsawView::clearPuzzle() {
         app->SetStatusPaneText(1, QString());
         app->SetStatusPaneText(2, QString());
     }
-    horizontalScrollBar()->setRange(0, 0);
-    verticalScrollBar()->setRange(0, 0);
+    updateScrollRanges();  // the picture alone spans twice its size
+    scrollTableTo(0, 0);
     updateState();
     redrawAll();
 }
@@ -278,24 +278,21 @@ void CJigsawView::resetDrops(int pieceCount) {
 }
 
 void CJigsawView::scrollTableTo(int x, int y) {
-    sprites::SpriteStore* store = session_.store();
-    if (store == nullptr) {
-        return;
-    }
-    x = std::clamp(x, 0, std::max(0, store->workspaceWidth() - zoom_.toTable(viewport()->width())));
-    y = std::clamp(y, 0,
-                   std::max(0, store->workspaceHeight() - zoom_.toTable(viewport()->height())));
-    store->scrollTo(x, y, false);
-    store->showBuffer(window_);
+    x = std::clamp(x, 0, std::max(0, session_.TableWidth() - zoom_.toTable(viewport()->width())));
+    y = std::clamp(y, 0, std::max(0, session_.TableHeight() - zoom_.toTable(viewport()->height())));
     horizontalScrollBar()->setValue(x);
     verticalScrollBar()->setValue(y);
+    sprites::SpriteStore* store = session_.store();
+    if (store == nullptr) {
+        redrawAll();  // the picture alone, before a puzzle is cut
+        return;
+    }
+    store->scrollTo(x, y, false);
+    store->showBuffer(window_);
     viewport()->update();
 }
 
 void CJigsawView::scrollContentsBy(int, int) {
-    if (session_.store() == nullptr) {
-        return;
-    }
     // While a thumb is dragged the table moves in steps of two pixels.
     const auto position = [](const QScrollBar* bar) {
         return bar->isSliderDown() ? bar->value() & ~1 : bar->value();
@@ -314,7 +311,8 @@ void CJigsawView::redrawAll() {
             picture.width() < window_.width() ? (window_.width() - picture.width()) / 2 : 10;
         const int oy =
             picture.height() < window_.height() ? (window_.height() - picture.height()) / 2 : 10;
-        window_.blit(ox, oy, picture.width(), picture.height(), picture, 0, 0);
+        window_.blit(ox - horizontalScrollBar()->value(), oy - verticalScrollBar()->value(),
+                     picture.width(), picture.height(), picture, 0, 0);
     }
     viewport()->update();
     if (windows_) {
@@ -373,8 +371,7 @@ void CJigsawView::tick() {
 
 void CJigsawView::resizeEvent(QResizeEvent* event) {
     // The clock stands still while the window changes size.
-    const bool outermost = CClockHold::NextIsOutermost();
-    CClockHold hold;
+    const CClockHold hold;
     QAbstractScrollArea::resizeEvent(event);
     window_ =
         platform::Surface(std::max(viewport()->width(), 1), std::max(viewport()->height(), 1));
@@ -387,9 +384,6 @@ void CJigsawView::resizeEvent(QResizeEvent* event) {
         }
     }
     redrawAll();
-    if (outermost) {
-        session_.clock.Correct(hold);
-    }
 }
 
 void CJigsawView::paintEvent(QPaintEvent* event) {

@@ -83,12 +83,12 @@ class CJigsawView : public QAbstractScrollArea, public GameFlowHost {
     // One tick of the one-second game timer.
     void tick();
 
-    // Writes the game to path without asking; heldSeconds of the clock do
-    // not count as play; onGroup follows the groups as they are written.
+    // Writes the game to path without asking, with the play time so far;
+    // onGroup follows the groups as they are written.
     // Returns an empty text or the reason it failed.
-    std::string saveGameTo(const std::string& path, long heldSeconds = 0,
+    std::string saveGameTo(const std::string& path,
                            const std::function<void(int written)>& onGroup = {}) {
-        return files_.saveTo(path, heldSeconds, onGroup);
+        return files_.saveTo(path, onGroup);
     }
     // The Save command (also the document's save); true when the game was
     // written.

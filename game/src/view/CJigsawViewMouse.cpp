@@ -87,15 +87,11 @@ void CJigsawView::closePieceTip() {
 // "Piece is locked": Assist found a locked neighbour. The clock stands still
 // while the player decides.
 Assist::LockedChoice CJigsawView::askLockedPiece() {
-    const bool outermost = CClockHold::NextIsOutermost();
     int result = IDCANCEL;
     {
-        CClockHold hold;
+        const CClockHold hold;
         dialogs::CPieceLockedDlg dialog(this);
         result = dialog.exec();
-        if (outermost) {
-            session_.clock.Correct(hold);
-        }
     }
     switch (result) {
         case dialogs::CPieceLockedDlg::kUnlockAndMove:

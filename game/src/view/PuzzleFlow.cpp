@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <optional>
 
 #include "PIXPICK32.h"
 #include "app/CJigsawApp.h"
@@ -73,11 +74,10 @@ void PuzzleFlow::runHook(const char* key) {
 // New game: the player chooses a picture from the galleries, or through the
 // file dialog alone (fromFileDialog).
 void PuzzleFlow::newGame(bool fromFileDialog) {
-    CClockHold hold;
+    const CClockHold hold;
     const QString directory = QDir::currentPath();
     stopAssembly();
     if (!files_.askToSave()) {
-        session_.clock.Correct(hold);
         return;
     }
     char path[256] = {};
@@ -98,7 +98,6 @@ void PuzzleFlow::newGame(bool fromFileDialog) {
     }
     QDir::setCurrent(directory);
     host_.table()->update();
-    session_.clock.Correct(hold);
 }
 
 // Loads the picture at path (slot -1: read it through the picture library)
@@ -180,7 +179,7 @@ void PuzzleFlow::remakePicture() {
 // Start: the Piece Size and Placement dialog chooses the grid and where the
 // pieces go; the clock stands still while it is open.
 void PuzzleFlow::startFromDialog() {
-    CClockHold hold;
+    std::optional<CClockHold> hold(std::in_place);
     dialogs::PieceSizeRequest request;
     request.pictureWidth = session_.picture().width();
     request.pictureHeight = session_.picture().height();
@@ -193,7 +192,7 @@ void PuzzleFlow::startFromDialog() {
     }
     dialogs::CPieceSizeDlg dialog(request, host_.widget());
     const int result = dialog.exec();
-    session_.clock.Correct(hold);
+    hold.reset();  // the new game's clock starts after the dialog
     if (result != IDOK) {
         return;
     }
