@@ -3,9 +3,10 @@
 # starts with a picture on the command line, F2 and Play cut it at once (the
 # piece size is preset in the settings), and the game counts as playable when
 # the first F4 after Play opens the status window (commands wait while the
-# picture is loaded or cut). Prints seconds and the peak resident memory of
+# picture is loaded or cut). The frame fills the screen. Prints seconds and the peak resident memory of
 # each run, then the medians.
 #   start_playable.sh <tessella> <picture> [piece size] [runs] [screen]
+# With SHOT=<file.png> the screen after the last run is saved there.
 set -euo pipefail
 
 if [ "${1:-}" != "--inside" ]; then
@@ -36,7 +37,9 @@ run_once() {
   mkdir -p "$work/home" "$work/install"
   printf 'HKEY_CLASSES_ROOT\\SOFTWARE\\Classes\\Orbis_Playware\\Location=%s/\n' \
     "$work/install" >"$work/registry"
-  printf '[Jigsaw]\nPieceSize=%s\n' "$size" >"$work/install/Quiet.Ini"
+  # The frame fills the screen, as it does once the player made it so.
+  printf '[Jigsaw]\nPieceSize=%s\n[Options]\nPlacement=0 0 %s %s\n' "$size" \
+    "$(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')" >"$work/install/Quiet.Ini"
   local start wid dialog status end
   start=$(date +%s.%N)
   HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" TESSELLA_REGISTRY="$work/registry" \
@@ -58,7 +61,8 @@ run_once() {
     [ -n "$status" ] && break
   done
   end=$(date +%s.%N)
-  kill "$pid"
+  [ -n "${SHOT:-}" ] && import -window root "$SHOT"
+  kill "$(pgrep -P "$pid")"  # the program; time then reports its peak
   wait "$pid" 2>/dev/null || true
   local peak
   peak=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.txt")
