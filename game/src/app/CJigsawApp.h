@@ -32,8 +32,10 @@ class CJigsawApp {
 
     // The start-up sequence; commandLine is the whole command line as one
     // text. Always reports success.
+    // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     bool InitInstance(const std::string& commandLine);
     // Shows the main frame, then runs the event loop until it closes.
+    // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     int Run();
     // Shows the main frame at its placement; a picture named on the command
     // line is loaded (and fitted to the window) only then, once the window
@@ -44,6 +46,7 @@ class CJigsawApp {
     CJigsawDoc* document() const { return doc_.get(); }
 
     // Status-bar pane texts; pane numbers of 3 and above are ignored.
+    // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     void SetStatusPaneText(int pane, const QString& text);
 
     const EventHooks& eventHooks() const { return hooks_; }
