@@ -100,14 +100,18 @@ function(tessella_tests name)
       "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;TESSELLA_REGISTRY=${PROJECT_BINARY_DIR}/test-artifacts/${name}.registry;XDG_DATA_HOME=${PROJECT_BINARY_DIR}/test-artifacts/${name}.data;XDG_CONFIG_HOME=${PROJECT_BINARY_DIR}/test-artifacts/${name}.config")
 endfunction()
 
-# tessella_benchmark(<name> LIBS <libs...>): a Google Benchmark executable from
-# bench/<name>.cpp of the current folder.
+# tessella_benchmark(<name> [QT_MAIN] LIBS <libs...>): a Google Benchmark
+# executable from bench/<name>.cpp of the current folder; with QT_MAIN it gets
+# the shared main that runs the benchmarks inside an offscreen QApplication.
 function(tessella_benchmark name)
   if(NOT TESSELLA_BENCHMARKS)
     return()
   endif()
-  cmake_parse_arguments(B "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(B "QT_MAIN" "" "LIBS" ${ARGN})
   add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/bench/${name}.cpp)
+  if(B_QT_MAIN)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/QtBenchMain.cpp)
+  endif()
   target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
   target_compile_options(${name} PRIVATE ${TESSELLA_WARNINGS})
   target_compile_definitions(${name} PRIVATE TESSELLA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QScrollBar>
 
@@ -90,12 +90,3 @@ void BM_GalleryScrollOneRow(benchmark::State& state) {
 BENCHMARK(BM_GalleryScrollOneRow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

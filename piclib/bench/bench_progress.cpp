@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QWidget>
 
 #include "PictControls.h"
@@ -51,12 +50,3 @@ void BM_ProgressRepeatedPercent(benchmark::State& state) {
 BENCHMARK(BM_ProgressRepeatedPercent);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
