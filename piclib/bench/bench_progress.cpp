@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "PictControls.h"
