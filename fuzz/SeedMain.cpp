@@ -14,11 +14,13 @@
 
 #include "BKIT32.h"
 #include "FuzzSupport.h"
+#include "GalleryList.h"
+#include "GalleryWriter.h"
 #include "PictureFileWriter.h"
 #include "WavFile.h"
 #include "bkit/WaveCollectionFile.h"
-#include "cutting/ByteWriter.h"
 #include "cutting/PieceCutter.h"
+#include "platform/ByteWriter.h"
 #include "platform/PackedDib.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
@@ -106,20 +108,20 @@ void gameSeeds() {
     platform::Surface picture(72, 48);
     const SavedGame game = smallGame(picture);
     seed("saved_game", "small.jig", game.encode());
-    const std::vector<std::pair<std::uint8_t, std::function<void(cutting::ByteWriter&)>>> records{
+    const std::vector<std::pair<std::uint8_t, std::function<void(platform::ByteWriter&)>>> records{
         {0,
-         [&](cutting::ByteWriter& out) {
+         [&](platform::ByteWriter& out) {
              game.store->at(0)->region.write(out);
              game.lowerRightRims.write(out);
              game.store->at(0)->write(out);
              game.store->write(out);
          }},
-        {1, [&](cutting::ByteWriter& out) { game.upperLeftRims.write(out); }},
-        {2, [&](cutting::ByteWriter& out) { game.store->at(2)->write(out); }},
-        {3, [&](cutting::ByteWriter& out) { game.store->write(out); }},
+        {1, [&](platform::ByteWriter& out) { game.upperLeftRims.write(out); }},
+        {2, [&](platform::ByteWriter& out) { game.store->at(2)->write(out); }},
+        {3, [&](platform::ByteWriter& out) { game.store->write(out); }},
     };
     for (const auto& [choice, write] : records) {
-        cutting::ByteWriter out;
+        platform::ByteWriter out;
         out.u8(choice);
         write(out);
         seed("records", "record" + std::to_string(choice), out.bytes());
@@ -153,6 +155,39 @@ void pictureSeeds() {
     logo.fields.logoHorizontal = 2;
     logo.fields.logoHorizontalMargin = -20;
     seed("logo", "centred.lgo", logo.bytes());
+}
+
+piclib::GalleryWriter::Item galleryItem(int width, int height, const std::string& title) {
+    piclib::GalleryWriter::Item item;
+    item.entry.titles[0] = title;
+    item.entry.descriptions[0] = title + " at dusk.";
+    item.entry.titles[1] = title + " (de)";
+    item.entry.pictureName = title + ".PPX";
+    item.entry.pictureDirectory = "C:\\PICTURES";
+    const platform::PackedDib dib = platform::PackedDib::create(width, height, 8, 16);
+    item.thumbnail.assign(dib.data(), dib.data() + dib.size());
+    return item;
+}
+
+void gallerySeeds() {
+    piclib::GalleryWriter writer;
+    writer.header.description = "Harbours";
+    writer.header.font.faceName = "Serif";
+    writer.selectedCell = galleryItem(6, 5, "");
+    writer.normalCell = galleryItem(6, 5, "");
+    writer.pictures = {galleryItem(4, 3, "Harbour"), galleryItem(5, 2, "Boats")};
+    seed("gallery_file", "indexed.tmb", writer.bytes());
+    writer.withIndex = false;
+    seed("gallery_file", "chained.tmb", writer.bytes());
+
+    const std::string ini = (root / "Gallery.ini.tmp").string();
+    const piclib::GalleryList list(ini);
+    list.add("/usr/share/tessella/TESSELLA.TMB", "Shipped pictures");
+    list.add("C:\\PICTURES\\ANIMALS.TMB", "Animals");
+    list.set(1, "C:\\PICTURES\\ANIMALS.TMB", 12);
+    list.setLastOpened(1);
+    seed("gallery_list", "Gallery.ini", fileBytes(ini));
+    std::filesystem::remove(ini);
 }
 
 // A small Targa picture: run-length coded true colour with a footer.
@@ -243,6 +278,7 @@ int main(int argc, char** argv) {
     fuzzsupport::ensureApp();
     gameSeeds();
     pictureSeeds();
+    gallerySeeds();
     imageSeeds();
     textSeeds(TESSELLA_SOURCE_DIR);
     return 0;

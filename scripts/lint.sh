@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build}
-folders=(game/src/commands game/src/settings game/src/help game/src/dialogs)
+folders=(game/src/commands game/src/settings game/src/help game/src/dialogs game/src/app
+  game/src/savegame game/src/windows)
 # Classes already in the style inside folders that are not yet (source and
 # header share the stem; a header-only class is checked through its users).
 classes=(game/src/view/PuzzleFlow game/src/view/SavedGames game/src/view/OptionDialogs

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "BKIT32.h"
+#include "bkit/InstallationKey.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -14,19 +15,7 @@
 
 namespace {
 
-constexpr const char* kKeyPrefix = "SOFTWARE\\Classes\\Orbis_Playware\\";
-constexpr std::uint32_t kLocationSize = 101;
 constexpr long kValueSize = 256;
-
-// Registry key named by the installation information file in directory dir
-// (empty for the current directory).
-std::string installationKey(const std::string& dir) {
-    char location[kLocationSize];
-    const std::string inf = dir + "Orbis.inf";
-    GetPrivateProfileStringA("Registry", "Location", "Location", location, sizeof location,
-                             inf.c_str());
-    return std::string(kKeyPrefix) + location;
-}
 
 // The installation directory of every module of this process: that of the
 // running program, from its real path (not argv[0], a bare name when the
@@ -98,7 +87,7 @@ int QueryIniPathName(char* buffer, int length, HINSTANCE /*instance*/) {
     if (!copyIfFits(buffer, length, moduleDir)) {
         buffer[0] = '\0';
     }
-    const std::string keyName = installationKey(moduleDir);
+    const std::string keyName = bkit::installationKey(moduleDir);
     DispatchSoundMessages();
     HKEY key = nullptr;
     if (RegOpenKeyA(HKEY_CLASSES_ROOT, keyName.c_str(), &key) != ERROR_SUCCESS) {
@@ -118,7 +107,7 @@ int SetupPathForIniFile(char* directory) {
     if (directory == nullptr) {
         return 0;
     }
-    const std::string keyName = installationKey("");
+    const std::string keyName = bkit::installationKey("");
     HKEY key = nullptr;
     const long rc = RegCreateKeyA(HKEY_CLASSES_ROOT, keyName.c_str(), &key);
     if (rc != ERROR_SUCCESS) {

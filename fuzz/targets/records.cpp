@@ -2,8 +2,8 @@
 // store, read one after another from the same bytes; the first byte chooses
 // where the sequence starts.
 #include "FuzzSupport.h"
-#include "cutting/ByteReader.h"
 #include "cutting/SpanRegion.h"
+#include "platform/ByteReader.h"
 #include "savegame/RimCollection.h"
 #include "sprites/Sprite.h"
 #include "sprites/SpriteStore.h"
@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    cutting::ByteReader in({data + 1, size - 1});
+    platform::ByteReader in(data + 1, size - 1);
     switch (data[0] % 4) {
         case 0: {
             cutting::SpanRegion region;

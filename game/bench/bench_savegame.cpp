@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "cutting/ByteWriter.h"
+#include "platform/ByteWriter.h"
 #include "platform/Surface.h"
 #include "savegame/SavedGame.h"
 
@@ -36,7 +36,7 @@ std::vector<std::uint8_t> craftedGame() {
     // The empty rim collection written after the header: two counts, the
     // bounds and four tail records.
     constexpr std::size_t kEmptyRims = 4 + 4 + 8 + 4 * 8;
-    cutting::ByteWriter rims;
+    platform::ByteWriter rims;
     rims.i32(kRuns);
     rims.i32(kRuns);
     for (std::int16_t v : {0, 0, 639, 479}) {

@@ -1,27 +1,26 @@
 #include "FileCompleteness.h"
 
+#include "platform/ByteReader.h"
+
 namespace imagelib {
-namespace {
-
-std::uint32_t get32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-}  // namespace
 
 bool bitmapComplete(const std::uint8_t* data, std::size_t size) {
     constexpr std::size_t kHeaders = 14 + 40;
-    if (size < kHeaders || get32(data + 14) < 40) {
+    if (size < kHeaders) {
         return false;
     }
-    const std::uint64_t fileSize = get32(data + 2);
-    const std::uint64_t pixelStart = get32(data + 10);
-    const auto width = static_cast<std::int32_t>(get32(data + 18));
-    const auto height = static_cast<std::int32_t>(get32(data + 22));
-    const int bits = data[28] | (data[29] << 8);
-    const std::uint32_t compression = get32(data + 30);
-    if (width <= 0 || height == 0 || bits == 0) {
+    platform::ByteReader in(data, kHeaders);
+    in.skip(2);  // "BM"
+    const std::uint64_t fileSize = in.u32();
+    in.skip(4);  // reserved
+    const std::uint64_t pixelStart = in.u32();
+    const std::uint32_t headerSize = in.u32();
+    const std::int32_t width = in.i32();
+    const std::int32_t height = in.i32();
+    in.skip(2);  // planes
+    const int bits = in.u16();
+    const std::uint32_t compression = in.u32();
+    if (headerSize < 40 || width <= 0 || height == 0 || bits == 0) {
         return false;
     }
     if (compression == 0 || compression == 3) {

@@ -6,15 +6,12 @@
 #include "DibConvert.h"
 #include "Progress.h"
 #include "StbImage.h"
+#include "platform/ByteReader.h"
 
 namespace imagelib {
 namespace {
 
 constexpr std::size_t kHeaderBytes = 18;
-
-std::uint16_t get16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
 
 // Feeds stb's reader from memory, reporting progress and noting a request for
 // bytes beyond the end.
@@ -60,19 +57,23 @@ bool TargaReader::ping(int* width, int* height, int* bits) const {
     if (size_ < kHeaderBytes) {
         return false;
     }
-    const std::uint8_t* h = data_;
-    const int mapType = h[1];
-    const int type = h[2];
-    const int mapLength = get16(h + 5);
-    const int mapBits = h[7];
-    const int w = get16(h + 12);
-    const int ht = get16(h + 14);
-    const int depth = h[16];
+    platform::ByteReader h(data_, kHeaderBytes);
+    const int idBytes = h.u8();
+    const int mapType = h.u8();
+    const int type = h.u8();
+    h.skip(2);  // first colour-map entry
+    const int mapLength = h.u16();
+    const int mapBits = h.u8();
+    h.skip(4);  // x and y origin
+    const int w = h.u16();
+    const int ht = h.u16();
+    const int depth = h.u8();
+    const int descriptor = h.u8();
     const bool mapped = type == 1 || type == 9;
     const bool trueColour = type == 2 || type == 10;
     const bool grey = type == 3 || type == 11;
     if (mapType > 1 || !(mapped || trueColour || grey) || (mapped && mapType != 1) ||
-        (h[17] & 0xC0) != 0 || w == 0 || ht == 0) {
+        (descriptor & 0xC0) != 0 || w == 0 || ht == 0) {
         return false;
     }
     if ((mapped && depth != 8) || (grey && depth != 8) ||
@@ -84,7 +85,7 @@ bool TargaReader::ping(int* width, int* height, int* bits) const {
     }
     const std::size_t mapBytes =
         mapType == 1 ? static_cast<std::size_t>(mapLength) * ((mapBits + 7) / 8) : 0;
-    const std::size_t headBytes = kHeaderBytes + h[0] + mapBytes;
+    const std::size_t headBytes = kHeaderBytes + idBytes + mapBytes;
     const bool rle = type >= 9;
     const std::size_t pixelBytes = static_cast<std::size_t>(w) * ht * ((depth + 7) / 8);
     // Run-length coding packs at most 128 pixels into one packet.

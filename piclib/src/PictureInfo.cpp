@@ -9,6 +9,7 @@
 #include "BuiltInLogo.h"
 #include "InfoBlockReader.h"
 #include "imagelib.h"
+#include "platform/ByteReader.h"
 #include "platform/Help.h"
 #include "platform/Paths.h"
 
@@ -146,8 +147,7 @@ void PictureInfo::readTrailer() {
         return;
     }
     tag_.assign(reinterpret_cast<const char*>(trailer + 4), 4);
-    infoOffset_ = static_cast<std::uint32_t>(trailer[0]) | (trailer[1] << 8) | (trailer[2] << 16) |
-                  (static_cast<std::uint32_t>(trailer[3]) << 24);
+    infoOffset_ = platform::ByteReader(trailer, 4).u32();
     const std::uint32_t blockEnd = static_cast<std::uint32_t>(length - kTrailerBytes);
     std::vector<std::uint8_t> block;
     bool usable =

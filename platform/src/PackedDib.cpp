@@ -1,57 +1,44 @@
 #include "platform/PackedDib.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
+
 namespace platform {
-namespace {
-
-std::uint16_t get16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-std::uint32_t get32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-void put16(std::uint8_t* p, std::uint16_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-void put32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-    }
-}
-
-}  // namespace
 
 BitmapInfoHeader BitmapInfoHeader::read(const std::uint8_t* p) {
+    ByteReader in(p, kBytes);
     BitmapInfoHeader h;
-    h.size = get32(p);
-    h.width = static_cast<std::int32_t>(get32(p + 4));
-    h.height = static_cast<std::int32_t>(get32(p + 8));
-    h.planes = get16(p + 12);
-    h.bitCount = get16(p + 14);
-    h.compression = get32(p + 16);
-    h.sizeImage = get32(p + 20);
-    h.xPelsPerMeter = static_cast<std::int32_t>(get32(p + 24));
-    h.yPelsPerMeter = static_cast<std::int32_t>(get32(p + 28));
-    h.clrUsed = get32(p + 32);
-    h.clrImportant = get32(p + 36);
+    h.size = in.u32();
+    h.width = in.i32();
+    h.height = in.i32();
+    h.planes = in.u16();
+    h.bitCount = in.u16();
+    h.compression = in.u32();
+    h.sizeImage = in.u32();
+    h.xPelsPerMeter = in.i32();
+    h.yPelsPerMeter = in.i32();
+    h.clrUsed = in.u32();
+    h.clrImportant = in.u32();
     return h;
 }
 
 void BitmapInfoHeader::write(std::uint8_t* p) const {
-    put32(p, size);
-    put32(p + 4, static_cast<std::uint32_t>(width));
-    put32(p + 8, static_cast<std::uint32_t>(height));
-    put16(p + 12, planes);
-    put16(p + 14, bitCount);
-    put32(p + 16, compression);
-    put32(p + 20, sizeImage);
-    put32(p + 24, static_cast<std::uint32_t>(xPelsPerMeter));
-    put32(p + 28, static_cast<std::uint32_t>(yPelsPerMeter));
-    put32(p + 32, clrUsed);
-    put32(p + 36, clrImportant);
+    ByteWriter out;
+    out.u32(size);
+    out.i32(width);
+    out.i32(height);
+    out.u16(planes);
+    out.u16(bitCount);
+    out.u32(compression);
+    out.u32(sizeImage);
+    out.i32(xPelsPerMeter);
+    out.i32(yPelsPerMeter);
+    out.u32(clrUsed);
+    out.u32(clrImportant);
+    std::copy(out.bytes().begin(), out.bytes().end(), p);
 }
 
 std::uint32_t dibColourCount(const BitmapInfoHeader& h) {

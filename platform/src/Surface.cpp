@@ -14,6 +14,11 @@ Rect intersect(const Rect& a, const Rect& b) {
     return r;
 }
 
+Rect unite(const Rect& a, const Rect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
 Surface::Surface(int width, int height, Pixel fill)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),

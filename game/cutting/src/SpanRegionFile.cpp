@@ -1,23 +1,23 @@
 #include <cstdlib>
 
 #include "RegionMessages.h"
-#include "cutting/ByteReader.h"
-#include "cutting/ByteWriter.h"
 #include "cutting/Failures.h"
 #include "cutting/SpanRegion.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 
 namespace cutting {
 
 namespace {
 
-void writeRun(ByteWriter& out, const Run& r) {
+void writeRun(platform::ByteWriter& out, const Run& r) {
     out.i16(r.left);
     out.i16(r.right);
     out.i16(r.top);
     out.i16(r.bottom);
 }
 
-Run readRun(ByteReader& in) {
+Run readRun(platform::ByteReader& in) {
     Run r;
     r.left = in.i16();
     r.right = in.i16();
@@ -26,7 +26,7 @@ Run readRun(ByteReader& in) {
     return r;
 }
 
-void writeHeader(ByteWriter& out, std::int32_t count, const RegionBounds& b) {
+void writeHeader(platform::ByteWriter& out, std::int32_t count, const RegionBounds& b) {
     out.i32(count);
     out.i32(count);
     out.i16(b.left);
@@ -60,7 +60,7 @@ const char* runProblem(const Run* runs, int count, const RegionBounds& b) {
 
 }  // namespace
 
-void SpanRegion::write(ByteWriter& out) const {
+void SpanRegion::write(platform::ByteWriter& out) const {
     if (!usable()) {
         // Keep the file readable: an unallocated region is saved as an empty one.
         writeHeader(out, 0, RegionBounds{});
@@ -77,7 +77,7 @@ void SpanRegion::write(ByteWriter& out) const {
     }
 }
 
-bool SpanRegion::read(ByteReader& in) {
+bool SpanRegion::read(platform::ByteReader& in) {
     *this = fromRect(0, 0, -1, -1);
     busy_ = 0;
     const std::int32_t count = in.i32();

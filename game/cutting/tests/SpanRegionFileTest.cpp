@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "SpanRegionTestSupport.h"
-#include "cutting/ByteReader.h"
-#include "cutting/ByteWriter.h"
 #include "cutting/SpanRegion.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 
-using cutting::ByteReader;
-using cutting::ByteWriter;
 using cutting::SpanRegion;
+using platform::ByteReader;
+using platform::ByteWriter;
 
 namespace {
 

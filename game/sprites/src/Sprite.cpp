@@ -1,7 +1,7 @@
 #include "sprites/Sprite.h"
 
-#include "cutting/ByteReader.h"
-#include "cutting/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 
 namespace sprites {
 
@@ -47,7 +47,7 @@ bool Sprite::drawTo(platform::Surface& target, int tx, int ty, const cutting::Co
     return region.copyThrough(target, tx, ty, *picture, sourceX, sourceY, map);
 }
 
-void Sprite::write(cutting::ByteWriter& out) const {
+void Sprite::write(platform::ByteWriter& out) const {
     region.write(out);
     const int values[] = {
         homeColumn,   homeRow,  x,       y,           width,        height,      sourceX,
@@ -62,7 +62,7 @@ void Sprite::write(cutting::ByteWriter& out) const {
     }
 }
 
-bool Sprite::read(cutting::ByteReader& in) {
+bool Sprite::read(platform::ByteReader& in) {
     if (!region.read(in)) {
         return false;
     }

@@ -8,15 +8,6 @@
 
 namespace sprites {
 
-namespace {
-
-platform::Rect unite(const platform::Rect& a, const platform::Rect& b) {
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
-}  // namespace
-
 SpriteStore::SpriteStore(int pieces, int screenWidth, int screenHeight) {
     sprites_.reserve(static_cast<std::size_t>(std::max(pieces, 0)));
     try {
@@ -101,7 +92,7 @@ void SpriteStore::join(Sprite* kept, Sprite* absorbed) {
             wasLocked = true;
         }
     }
-    const platform::Rect u = unite(kept->box(), absorbed->box());
+    const platform::Rect u = platform::unite(kept->box(), absorbed->box());
     absorbed->region.offset(absorbed->x - u.left, absorbed->y - u.top);
     kept->region.offset(kept->x - u.left, kept->y - u.top);
     kept->region =

@@ -112,9 +112,8 @@ void SpriteStore::composeDrag(platform::Surface* window, int x, int y) {
     s->x = x;
     s->y = y;
     const platform::Rect now = s->box();
-    const platform::Rect table{std::min(old.left, now.left), std::min(old.top, now.top),
-                               std::max(old.right, now.right), std::max(old.bottom, now.bottom)};
-    const platform::Rect b = platform::intersect(bufferRect(table), buffer_.bounds());
+    const platform::Rect b =
+        platform::intersect(bufferRect(platform::unite(old, now)), buffer_.bounds());
     if (b.empty()) {
         return;
     }

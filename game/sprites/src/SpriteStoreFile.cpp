@@ -1,10 +1,10 @@
-#include "cutting/ByteReader.h"
-#include "cutting/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 #include "sprites/SpriteStore.h"
 
 namespace sprites {
 
-void SpriteStore::write(cutting::ByteWriter& out) const {
+void SpriteStore::write(platform::ByteWriter& out) const {
     const int values[] = {count(),         marginX,       marginY,        snapTolerance,
                           reserved,        bufferWidth(), bufferHeight(), groupThreshold,
                           placementFlags,  moveAsideOn,   scrollX_,       scrollY_,
@@ -19,7 +19,7 @@ void SpriteStore::write(cutting::ByteWriter& out) const {
     out.i32(pending.bottom);
 }
 
-bool SpriteStore::read(cutting::ByteReader& in, int* savedCount) {
+bool SpriteStore::read(platform::ByteReader& in, int* savedCount) {
     std::int16_t v[17];
     for (auto& value : v) {
         value = in.i16();

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "cutting/ByteWriter.h"
 #include "cutting/PieceCutter.h"
+#include "platform/ByteWriter.h"
 #include "sprites/SpriteStore.h"
 
 using sprites::Sprite;
@@ -70,7 +70,7 @@ namespace {
 
 // FNV-1a over the saved form of a region.
 std::uint64_t savedFormHash(const cutting::SpanRegion& region) {
-    cutting::ByteWriter out;
+    platform::ByteWriter out;
     region.write(out);
     std::uint64_t h = 1469598103934665603ULL;
     for (std::uint8_t b : out.bytes()) {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "SpriteTestSupport.h"
-#include "cutting/ByteReader.h"
-#include "cutting/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 #include "sprites/SpriteStore.h"
 
-using cutting::ByteReader;
-using cutting::ByteWriter;
+using platform::ByteReader;
+using platform::ByteWriter;
 using sprites::Sprite;
 using sprites::SpriteStore;
 

@@ -32,14 +32,17 @@ class CJigsawApp {
 
     // The start-up sequence; commandLine is the whole command line as one
     // text. Always reports success.
+    // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     bool InitInstance(const std::string& commandLine);
     // Runs the event loop until the main window closes.
+    // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     int Run();
 
     CMainFrame* mainFrame() const { return frame_.get(); }
     CJigsawDoc* document() const { return doc_.get(); }
 
     // Status-bar pane texts; pane numbers of 3 and above are ignored.
+    // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     void SetStatusPaneText(int pane, const QString& text);
 
     const EventHooks& eventHooks() const { return hooks_; }

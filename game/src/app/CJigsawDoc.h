@@ -26,10 +26,12 @@ class CJigsawDoc : public QObject {
     // Opening a document restores the saved game at path as the restore of
     // a named file does. False, after the framework's message, when the file
     // cannot be opened for reading.
+    // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     bool OnOpenDocument(const QString& path);
     // Saving a document runs the Save command once path proved writable.
     // False, after the framework's message, when it is not, or when nothing
     // was saved.
+    // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     bool OnSaveDocument(const QString& path);
 
   private:

@@ -36,6 +36,7 @@ class CMainFrame : public QMainWindow {
     bool menuBarShown() const;
 
     // Pane texts; pane numbers of 3 and above are ignored.
+    // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     void SetPaneText(int pane, const QString& text);
     QString paneText(int pane) const;
 

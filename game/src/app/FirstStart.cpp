@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "PIXPICK32.h"
+#include "bkit/InstallationKey.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
@@ -16,14 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kKeyPrefix = "SOFTWARE\\Classes\\Orbis_Playware\\";
 constexpr const char* kSettingsName = "Quiet.Ini";
 constexpr const char* kSavedGamesFolder = "Saved Games";
 // The picture library's key for the folder of the shipped pictures.
 constexpr const char* kDataKey = "Data";
 // The gallery of the shipped pictures, beside them.
 constexpr const char* kShippedGallery = "TESSELLA.TMB";
-constexpr std::uint32_t kLocationBytes = 101;
 constexpr long kValueBytes = 256;
 constexpr std::uint32_t kPathBytes = 4096;
 
@@ -36,15 +35,6 @@ std::string withSeparator(std::string dir) {
 
 bool writable(const std::string& path) {
     return ::access(path.c_str(), W_OK) == 0;
-}
-
-// The registry key that QueryIniPathName reads for a module in programDir.
-std::string installationKey(const std::string& programDir) {
-    char location[kLocationBytes] = {};
-    const std::string inf = programDir + "Orbis.inf";
-    GetPrivateProfileStringA("Registry", "Location", "Location", location, sizeof location,
-                             inf.c_str());
-    return std::string(kKeyPrefix) + location;
 }
 
 // The writable folder the key names, or empty.
@@ -88,7 +78,7 @@ bool hasWritableSettings(const std::string& dir) {
 // own when it holds writable settings, else the player's folder (registered
 // from now on).
 std::string chooseSettingsDirectory(const std::string& programDir) {
-    const std::string keyName = installationKey(programDir);
+    const std::string keyName = bkit::installationKey(programDir);
     if (std::string registered = registeredDirectory(keyName); !registered.empty()) {
         return registered;
     }

@@ -87,11 +87,6 @@ platform::Rect grownBox(const Sprite& s, int by) {
     return {s.x + b.left - by, s.y + b.top - by, s.x + b.right + 1 + by, s.y + b.bottom + 1 + by};
 }
 
-platform::Rect unite(const platform::Rect& a, const platform::Rect& b) {
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
 }  // namespace
 
 void SnapTest::Join(Sprite* dropped, const Match& match) {
@@ -101,7 +96,7 @@ void SnapTest::Join(Sprite* dropped, const Match& match) {
     other->grabX = other->grabY = 0;
     platform::Rect area = grownBox(*dropped, grow);
     m_store.setPosition(dropped, dropped->x + match.dx, dropped->y + match.dy);
-    area = unite(area, grownBox(*dropped, grow));
+    area = platform::unite(area, grownBox(*dropped, grow));
     m_store.join(dropped, other);
     m_store.remove(other);
     dropped->dragged = 0;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "cutting/ByteReader.h"
-#include "cutting/ByteWriter.h"
 #include "cutting/SpanRegion.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ bool follows(const cutting::Run& p, const cutting::Run& r) {
 
 // One sorted stretch as a region of its own, through its saved form.
 bool readStretch(const std::vector<cutting::Run>& runs, std::size_t from, std::size_t to,
-                 cutting::SpanRegion& into, cutting::ByteReader& source) {
+                 cutting::SpanRegion& into, platform::ByteReader& source) {
     cutting::RegionBounds b{runs[from].left, runs[from].top, runs[from].right, runs[from].bottom};
     for (std::size_t i = from; i < to; ++i) {
         b.left = std::min(b.left, runs[i].left);
@@ -27,7 +27,7 @@ bool readStretch(const std::vector<cutting::Run>& runs, std::size_t from, std::s
         b.right = std::max(b.right, runs[i].right);
         b.bottom = std::max(b.bottom, runs[i].bottom);
     }
-    cutting::ByteWriter out;
+    platform::ByteWriter out;
     const auto count = static_cast<std::int32_t>(to - from);
     out.i32(count);
     out.i32(count);
@@ -40,7 +40,7 @@ bool readStretch(const std::vector<cutting::Run>& runs, std::size_t from, std::s
             out.i16(v);
         }
     }
-    cutting::ByteReader in(out.bytes());
+    platform::ByteReader in(out.bytes());
     if (!into.read(in)) {
         source.fail(in.error());
         return false;
@@ -50,7 +50,7 @@ bool readStretch(const std::vector<cutting::Run>& runs, std::size_t from, std::s
 
 }  // namespace
 
-bool readRimCollection(cutting::ByteReader& in, cutting::SpanRegion& rims) {
+bool readRimCollection(platform::ByteReader& in, cutting::SpanRegion& rims) {
     const std::int32_t count = in.i32();
     const std::int32_t again = in.i32();
     for (int i = 0; i < 4; ++i) {

@@ -1,7 +1,10 @@
 #pragma once
 
-namespace cutting {
+namespace platform {
 class ByteReader;
+}  // namespace platform
+
+namespace cutting {
 class SpanRegion;
 }  // namespace cutting
 
@@ -11,4 +14,4 @@ class SpanRegion;
 // reader takes the saved form apart into its sorted stretches, reads each as
 // a region and appends them in file order, which gives back the same runs in
 // the same order.
-bool readRimCollection(cutting::ByteReader& in, cutting::SpanRegion& rims);
+bool readRimCollection(platform::ByteReader& in, cutting::SpanRegion& rims);

@@ -1,7 +1,7 @@
 #include "savegame/SavedGame.h"
 
-#include "cutting/ByteReader.h"
-#include "cutting/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 #include "savegame/RimCollection.h"
 
 namespace {
@@ -32,7 +32,7 @@ const char* groupProblem(const sprites::Sprite& g, const SavedGameHeader& h) {
 }
 
 // Reads the groups the header announces, checking each against the table.
-bool readGroups(cutting::ByteReader& in, SavedGame& game) {
+bool readGroups(platform::ByteReader& in, SavedGame& game) {
     const SavedGameHeader& h = game.header;
     int pieces = 0;
     for (int i = 0; i < h.groupCount; ++i) {
@@ -57,7 +57,7 @@ bool readGroups(cutting::ByteReader& in, SavedGame& game) {
 }  // namespace
 
 std::vector<std::uint8_t> SavedGame::encode(const GroupWritten& onGroup) const {
-    cutting::ByteWriter out;
+    platform::ByteWriter out;
     headerToWrite().write(out);
     lowerRightRims.write(out);
     upperLeftRims.write(out);
@@ -81,7 +81,7 @@ SavedGameHeader SavedGame::headerToWrite() const {
 
 std::string SavedGame::decode(std::span<const std::uint8_t> bytes, int screenWidth,
                               int screenHeight, SavedGame& game) {
-    cutting::ByteReader in(bytes);
+    platform::ByteReader in(bytes);
     SavedGame read;
     if (!read.header.read(in)) {
         return in.error();

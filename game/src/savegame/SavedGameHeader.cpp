@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cutting/ByteReader.h"
-#include "cutting/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr int kPlacementLength = 44;
 // Largest table side a signed 16-bit coordinate can address.
 constexpr int kMaxSide = 32000;
 
-void zeros(cutting::ByteWriter& out, int n) {
+void zeros(platform::ByteWriter& out, int n) {
     for (int i = 0; i < n; ++i) {
         out.u8(0);
     }
@@ -20,7 +20,7 @@ void zeros(cutting::ByteWriter& out, int n) {
 
 // A zero-terminated text in a field of fixed size; a longer text is cut so
 // that the terminator always fits.
-void writeText(cutting::ByteWriter& out, const std::string& text, int field) {
+void writeText(platform::ByteWriter& out, const std::string& text, int field) {
     const int n = std::min(static_cast<int>(text.size()), field - 1);
     for (int i = 0; i < n; ++i) {
         out.u8(static_cast<std::uint8_t>(text[static_cast<std::size_t>(i)]));
@@ -30,7 +30,7 @@ void writeText(cutting::ByteWriter& out, const std::string& text, int field) {
 
 // The text up to the first 0 of the field; a field without one gives its
 // first field - 1 bytes, as a writer would have cut it.
-std::string readText(cutting::ByteReader& in, int field) {
+std::string readText(platform::ByteReader& in, int field) {
     std::string text;
     bool ended = false;
     for (int i = 0; i < field; ++i) {
@@ -44,7 +44,7 @@ std::string readText(cutting::ByteReader& in, int field) {
     return text;
 }
 
-void skip(cutting::ByteReader& in, int n) {
+void skip(platform::ByteReader& in, int n) {
     for (int i = 0; i < n; ++i) {
         in.u8();
     }
@@ -63,7 +63,7 @@ std::string SavedGameHeader::fitName(const std::string& name) {
     return name.substr(0, n);
 }
 
-void SavedGameHeader::write(cutting::ByteWriter& out) const {
+void SavedGameHeader::write(platform::ByteWriter& out) const {
     for (char c : kIdentification) {
         out.u8(static_cast<std::uint8_t>(c));
     }
@@ -106,7 +106,7 @@ void SavedGameHeader::write(cutting::ByteWriter& out) const {
     }
 }
 
-bool SavedGameHeader::read(cutting::ByteReader& in) {
+bool SavedGameHeader::read(platform::ByteReader& in) {
     // A file too short for the header (an empty one included) is no saved game.
     if (in.remaining() < static_cast<std::size_t>(kSize)) {
         in.fail(kNotAPuzzle);

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-namespace cutting {
+namespace platform {
 class ByteReader;
 class ByteWriter;
-}  // namespace cutting
+}  // namespace platform
 
 // The placement of the view window as the window system reports it; saved
 // for the record and never applied on restore.
@@ -82,10 +82,10 @@ struct SavedGameHeader {
 
     // Writes exactly kSize bytes; unused bytes are 0. The caller has checked
     // problem() first: a path too long for its field is cut here.
-    void write(cutting::ByteWriter& out) const;
+    void write(platform::ByteWriter& out) const;
     // Reads kSize bytes. Fewer bytes or a wrong identification fail the
     // reader with kNotAPuzzle; values that no game can hold fail it with their reason.
-    bool read(cutting::ByteReader& in);
+    bool read(platform::ByteReader& in);
     // Why this header cannot describe a game, or null.
     const char* problem() const;
 

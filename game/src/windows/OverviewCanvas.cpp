@@ -8,18 +8,13 @@ namespace windows {
 
 namespace {
 
-platform::Rect unite(const platform::Rect& a, const platform::Rect& b) {
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
 bool touches(const platform::Rect& a, const platform::Rect& b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
 
 }  // namespace
 
-std::uint32_t OverviewCanvas::DarkerShade(std::uint32_t colorRef) {
+std::uint32_t OverviewCanvas::darkerShade(std::uint32_t colorRef) {
     std::uint32_t result = 0;
     for (int shift = 0; shift <= 16; shift += 8) {
         const std::uint32_t c = (colorRef >> shift) & 0xFFu;
@@ -35,7 +30,7 @@ bool OverviewCanvas::build(const OverviewScale& scale, platform::Surface scaledP
     }
     scale_ = scale;
     picture_ = std::move(scaledPicture);
-    background_ = platform::pixelFromColorRef(DarkerShade(tableColorRef));
+    background_ = platform::pixelFromColorRef(darkerShade(tableColorRef));
     bitmap_ = platform::Surface(scale.width(), scale.height(), background_);
     heldBox_.reset();
     return true;
@@ -95,7 +90,7 @@ platform::Rect OverviewCanvas::drawHeldAt(const sprites::SpriteStore& store,
         return {};
     }
     const platform::Rect now{x, y, x + held.width, y + held.height};
-    const platform::Rect changed = heldBox_ ? unite(*heldBox_, now) : now;
+    const platform::Rect changed = heldBox_ ? platform::unite(*heldBox_, now) : now;
     if (heldBox_) {
         redrawArea(store, *heldBox_);
     }

@@ -20,7 +20,7 @@ class OverviewCanvas {
   public:
     // The table colour (0x00BBGGRR) a shade darker: each of red, green and
     // blue less one eighth.
-    static std::uint32_t DarkerShade(std::uint32_t colorRef);
+    static std::uint32_t darkerShade(std::uint32_t colorRef);
 
     // Takes the scale, the picture scaled to the forward-mapped picture size
     // and the table colour; the bitmap gets the forward-mapped table size.

@@ -21,7 +21,7 @@ int Shrunk(int c, int factor) {
 
 }  // namespace
 
-int OverviewScale::LargestLevel(int tableWidth, int tableHeight) {
+int OverviewScale::largestLevel(int tableWidth, int tableHeight) {
     const double side = std::min(tableWidth, tableHeight);
     int levels = 0;
     double divisor = 1.0;
@@ -34,7 +34,7 @@ int OverviewScale::LargestLevel(int tableWidth, int tableHeight) {
     return levels;
 }
 
-int OverviewScale::Factor(int level) {
+int OverviewScale::factor(int level) {
     double f = 1000.0;
     for (int i = 0; i < level; ++i) {
         f *= kStep;
@@ -45,9 +45,9 @@ int OverviewScale::Factor(int level) {
 OverviewScale::OverviewScale(int tableWidth, int tableHeight, int level)
     : tableWidth_(tableWidth),
       tableHeight_(tableHeight),
-      largestLevel_(LargestLevel(tableWidth, tableHeight)) {
+      largestLevel_(largestLevel(tableWidth, tableHeight)) {
     level_ = std::clamp(level, 1, std::max(1, largestLevel_));
-    factor_ = Factor(level_);
+    factor_ = factor(level_);
     const int m = std::max(tableWidth, tableHeight);
     const int first = -(m + kMarginBefore);
     const int last = m + kMarginAfter;

@@ -18,9 +18,9 @@ class OverviewScale {
 
     // The number of levels k (1 to 30) at which the table's smaller side
     // divided by 1.333^k is still above 100 pixels.
-    static int LargestLevel(int tableWidth, int tableHeight);
+    static int largestLevel(int tableWidth, int tableHeight);
     // 1000 x 1.333^level, truncated.
-    static int Factor(int level);
+    static int factor(int level);
 
     // The level is kept within 1 and the largest level (at least 1).
     OverviewScale(int tableWidth, int tableHeight, int level);

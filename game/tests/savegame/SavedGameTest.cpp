@@ -18,9 +18,8 @@
 #include <thread>
 
 #include "PIXPICK32.h"
-#include "cutting/ByteReader.h"
-#include "cutting/ByteWriter.h"
 #include "cutting/PieceCutter.h"
+#include "platform/ByteReader.h"
 #include "platform/ByteWriter.h"
 #include "savegame/SavedGame.h"
 #include "savegame/SavedGameIo.h"
@@ -225,11 +224,11 @@ TEST(SavedGameHeaderTest, AllFieldsAreWrittenAndReadInFileOrder) {
     }
     ASSERT_EQ(e.size(), 456u);
 
-    cutting::ByteWriter out;
+    platform::ByteWriter out;
     h.write(out);
     EXPECT_EQ(out.bytes(), e.bytes());
     SavedGameHeader back;
-    cutting::ByteReader in(e.bytes());
+    platform::ByteReader in(e.bytes());
     ASSERT_TRUE(back.read(in)) << in.error();
     EXPECT_EQ(back, h);
 }

@@ -24,10 +24,10 @@
 #include "app/CJigsawDoc.h"
 #include "commands/CommandIds.h"
 #include "controls/ProgressIndicator.h"
-#include "cutting/ByteReader.h"
 #include "dialogs/CSavingDlg.h"
 #include "model/CClockHold.h"
 #include "model/SnapTest.h"
+#include "platform/ByteReader.h"
 #include "platform/MessageBox.h"
 #include "savegame/SavedGame.h"
 #include "savegame/SavedGameDialog.h"
@@ -391,7 +391,7 @@ TEST_F(ViewSavedGameTest, SavedPreferencesHoldForTheRunWithoutBeingWritten) {
     {
         const QByteArray bytes = readAll(path);
         std::vector<std::uint8_t> raw(bytes.begin(), bytes.end());
-        cutting::ByteReader in(raw);
+        platform::ByteReader in(raw);
         ASSERT_TRUE(header.read(in));
     }
     EXPECT_EQ(header.level, 5);

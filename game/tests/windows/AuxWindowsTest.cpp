@@ -122,7 +122,7 @@ TEST_F(AuxWindowsTest, OverviewOpensAtTheLargestLevelAndZoomsBetweenItsLimits) {
     EXPECT_TRUE(overview->zoomAction(COverviewWnd::kZoomIn)->isEnabled());
     // The background is the table colour a shade darker.
     const platform::Pixel darker =
-        platform::pixelFromColorRef(windows::OverviewCanvas::DarkerShade(view_->background()));
+        platform::pixelFromColorRef(windows::OverviewCanvas::darkerShade(view_->background()));
     EXPECT_EQ(overview->canvas().bitmap().pixel(269, 179), darker);
 
     // Closed at level 2 somewhere, it opens there again at level 2.

@@ -13,11 +13,11 @@ using windows::OverviewScale;
 
 TEST(OverviewScale, LevelsFactorAndMapsFollowTheTableSize) {
     // 150 / 1.333 is about 112.5, 150 / 1.777 about 84.4: one level only.
-    EXPECT_EQ(OverviewScale::LargestLevel(400, 150), 1);
-    EXPECT_EQ(OverviewScale::LargestLevel(360, 240), 3);
-    EXPECT_EQ(OverviewScale::LargestLevel(120, 120), 0);
-    EXPECT_EQ(OverviewScale::Factor(1), 1333);
-    EXPECT_EQ(OverviewScale::Factor(6), 5610);
+    EXPECT_EQ(OverviewScale::largestLevel(400, 150), 1);
+    EXPECT_EQ(OverviewScale::largestLevel(360, 240), 3);
+    EXPECT_EQ(OverviewScale::largestLevel(120, 120), 0);
+    EXPECT_EQ(OverviewScale::factor(1), 1333);
+    EXPECT_EQ(OverviewScale::factor(6), 5610);
 
     const OverviewScale one(400, 150, 6);  // kept within the largest level
     EXPECT_EQ(one.level(), 1);
@@ -39,9 +39,9 @@ TEST(OverviewScale, LevelsFactorAndMapsFollowTheTableSize) {
 }
 
 TEST(OverviewCanvas, BackgroundIsTheTableColourAShadeDarker) {
-    EXPECT_EQ(OverviewCanvas::DarkerShade(0xFF0000), 0xE00000u);
-    EXPECT_EQ(OverviewCanvas::DarkerShade(0x0810FF), 0x070EE0u);
-    EXPECT_EQ(OverviewCanvas::DarkerShade(0x070707), 0x070707u);
+    EXPECT_EQ(OverviewCanvas::darkerShade(0xFF0000), 0xE00000u);
+    EXPECT_EQ(OverviewCanvas::darkerShade(0x0810FF), 0x070EE0u);
+    EXPECT_EQ(OverviewCanvas::darkerShade(0x070707), 0x070707u);
 }
 
 namespace {

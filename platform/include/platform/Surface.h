@@ -30,12 +30,15 @@ struct Rect {
 };
 
 PLATFORM_EXPORT Rect intersect(const Rect& a, const Rect& b);
+// The smallest rectangle holding both; an empty one still counts by its corners,
+// so callers unite only rectangles that hold something.
+PLATFORM_EXPORT Rect unite(const Rect& a, const Rect& b);
 
 // A raster of 32-bit pixels that owns its memory, row after row with no
 // padding. It stands in for device contexts and bitmaps: every drawing
 // operation clips to the surface and, when set, to the clip rectangle.
 class PLATFORM_EXPORT Surface {
-public:
+  public:
     Surface() = default;
     Surface(int width, int height, Pixel fill = 0);
 
@@ -45,9 +48,7 @@ public:
     Rect bounds() const { return {0, 0, width_, height_}; }
 
     Pixel* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-    const Pixel* row(int y) const {
-        return pixels_.data() + static_cast<std::size_t>(y) * width_;
-    }
+    const Pixel* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
     Pixel* bits() { return pixels_.data(); }
     const Pixel* bits() const { return pixels_.data(); }
     int bytesPerLine() const { return width_ * 4; }
@@ -74,7 +75,7 @@ public:
         return width_ == o.width_ && height_ == o.height_ && pixels_ == o.pixels_;
     }
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     Rect clip_{};

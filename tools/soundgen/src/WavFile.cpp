@@ -6,24 +6,15 @@
 #include <fstream>
 
 #include "SoundBank.h"
+#include "platform/ByteWriter.h"
 
 namespace soundgen {
 
 namespace {
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
-void putTag(std::vector<std::uint8_t>& out, const char* tag) {
+void putTag(platform::ByteWriter& out, const char* tag) {
     for (int i = 0; i < 4; ++i) {
-        out.push_back(static_cast<std::uint8_t>(tag[i]));
+        out.u8(static_cast<std::uint8_t>(tag[i]));
     }
 }
 
@@ -33,26 +24,24 @@ std::vector<std::uint8_t> encodeWav(const Signal& samples) {
     constexpr std::uint32_t kChannels = 1;
     constexpr std::uint32_t kBytesPerSample = 2;
     const auto dataSize = static_cast<std::uint32_t>(samples.size() * kBytesPerSample);
-    std::vector<std::uint8_t> out;
-    out.reserve(44 + dataSize);
+    platform::ByteWriter out;
     putTag(out, "RIFF");
-    put32(out, 36 + dataSize);
+    out.u32(36 + dataSize);
     putTag(out, "WAVE");
     putTag(out, "fmt ");
-    put32(out, 16);
-    put16(out, 1);  // PCM
-    put16(out, kChannels);
-    put32(out, kSampleRate);
-    put32(out, kSampleRate * kChannels * kBytesPerSample);
-    put16(out, kChannels * kBytesPerSample);
-    put16(out, 8 * kBytesPerSample);
+    out.u32(16);
+    out.u16(1);  // PCM
+    out.u16(kChannels);
+    out.u32(kSampleRate);
+    out.u32(kSampleRate * kChannels * kBytesPerSample);
+    out.u16(kChannels * kBytesPerSample);
+    out.u16(8 * kBytesPerSample);
     putTag(out, "data");
-    put32(out, dataSize);
+    out.u32(dataSize);
     for (double v : samples) {
-        const long level = std::lround(std::clamp(v, -1.0, 1.0) * 32767.0);
-        put16(out, static_cast<std::uint32_t>(level) & 0xFFFF);
+        out.i16(static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0)));
     }
-    return out;
+    return out.take();
 }
 
 bool writeSoundBank(const std::string& folder, std::string& error) {

@@ -5,13 +5,13 @@
 #include <vector>
 
 namespace platform {
+class ByteReader;
+class ByteWriter;
 class Surface;
-}
+}  // namespace platform
 
 namespace cutting {
 
-class ByteReader;
-class ByteWriter;
 class CoordMap;
 
 // One horizontal run of a region, inclusive on all four sides (columns left
@@ -114,11 +114,11 @@ class SpanRegion {
     void drawLines(platform::Surface& dst, int x, int y, std::uint32_t colorRef,
                    const CoordMap* map, int mode) const;
 
-    void write(ByteWriter& out) const;
+    void write(platform::ByteWriter& out) const;
     // Replaces this region by the one read. A malformed record is refused
     // (false, reason in in.error()) before anything large is allocated, and
     // the region is then left without runs.
-    bool read(ByteReader& in);
+    bool read(platform::ByteReader& in);
 
   private:
     // Raises the busy count for the length of one operation.

@@ -8,9 +8,12 @@
 #include "platform/Surface.h"
 #include "sprites/CellRef.h"
 
-namespace cutting {
+namespace platform {
 class ByteReader;
 class ByteWriter;
+}  // namespace platform
+
+namespace cutting {
 class CoordMap;
 }  // namespace cutting
 
@@ -57,11 +60,11 @@ class Sprite {
     bool drawTo(platform::Surface& target, int tx, int ty,
                 const cutting::CoordMap* map = nullptr) const;
 
-    void write(cutting::ByteWriter& out) const;
+    void write(platform::ByteWriter& out) const;
     // Refuses (false, reason in in.error()) a record that cannot be a group:
     // a negative size or cell count, more cells than the data holds, or a
     // region reaching outside the box.
-    bool read(cutting::ByteReader& in);
+    bool read(platform::ByteReader& in);
 
     SpriteStore* owner = nullptr;
     cutting::SpanRegion region;

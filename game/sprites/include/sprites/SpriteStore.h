@@ -93,11 +93,11 @@ class SpriteStore {
     const platform::Surface& buffer() const { return buffer_; }
 
     // --- saved form ---
-    void write(cutting::ByteWriter& out) const;
+    void write(platform::ByteWriter& out) const;
     // Reads the store's own fields; the sprites follow one by one (the saved
     // count is returned through savedCount). The buffer size stays that of
     // this screen.
-    bool read(cutting::ByteReader& in, int* savedCount);
+    bool read(platform::ByteReader& in, int* savedCount);
 
     std::int16_t marginX = 0;
     std::int16_t marginY = 0;
