@@ -1,5 +1,6 @@
 #include "view/CJigsawView.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QPaintEvent>
 #include <QPainter>
@@ -20,6 +21,7 @@
 #include "settings/IniStore.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SnapSettings.h"
+#include "sound/SoundEvent.h"
 #include "view/ViewInteraction.h"
 #include "windows/AuxWindows.h"
 
@@ -44,7 +46,8 @@ CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
     : QAbstractScrollArea(parent),
       doc_(doc),
       session_({[this](int event) { playSound(event); }, [] { MessageBeep(MB_OK); },
-                [this] { return askLockedPiece(); }}) {
+                [this] { return askLockedPiece(); }}),
+      inputWatch_([this] { tick(); }, nullptr) {
     setObjectName(QStringLiteral("workspace"));
     CJigsawApp* app = CJigsawApp::instance();
     if (app) {
@@ -67,14 +70,14 @@ CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
     session_.score.SetMissedFact(
         GetIniInt(keys::kExpertMissedFactDefault, keys::kExpertMissedFact));
     applyLevel();
-    viewport()->setMouseTracking(false);
+    // Every move is input, and one without the button drops a held group.
+    viewport()->setMouseTracking(true);
     interaction_ = makeInteraction();
     windows_ = std::make_unique<windows::AuxWindows>(makeWindowHost(), window());
-    lastInput_.start();
     postCommand(cmd::kRefreshMenu);
     clockTimerId_ = startTimer(kClockIntervalMs);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    playSound(1011);
+    playSound(sound::kIntro);
 }
 
 CJigsawView::~CJigsawView() {
@@ -118,7 +121,7 @@ void CJigsawView::onCommand(int id) {
         case cmd::kStart:
             stopAssembly();
             if (session_.clock.Paused()) {
-                sounds_.PlayWait(1160);
+                playSound(sound::kPause);
             } else if (session_.HasPicture()) {
                 flow_.startFromDialog();
             }
@@ -197,22 +200,19 @@ void CJigsawView::applyLevel() {
 
 void CJigsawView::timerEvent(QTimerEvent* event) {
     if (event->timerId() == clockTimerId_) {
-        tick();
+        inputWatch_.tickDue();
         emit clockTicked();
-        return;
-    }
-    if (autoScrollTimerEvent(event->timerId())) {
         return;
     }
     QAbstractScrollArea::timerEvent(event);
 }
 
 void CJigsawView::playSound(int event) {
-    sounds_.Play(event);
+    sounds_.PlayEvent(event);
 }
 
 void CJigsawView::noteInput() {
-    lastInput_.restart();
+    inputWatch_.noteInput();
 }
 
 void CJigsawView::updateState() {
@@ -262,6 +262,7 @@ void CJigsawView::clearPuzzle() {
 }
 
 void CJigsawView::resetZoom() {
+    interaction_->Forget();
     zoom_.Reset();
     interaction_->inverseMap = nullptr;
     state_.zoomInLevel = 0;
@@ -330,6 +331,7 @@ void CJigsawView::togglePause() {
         redrawAll();
     } else {
         stopAssembly();
+        interaction_->PutDown();  // a held group is not drawn
         session_.clock.Pause();
         pauseDisplay_.Reset();
         viewport()->update();
@@ -339,17 +341,24 @@ void CJigsawView::togglePause() {
 }
 
 void CJigsawView::tick() {
+    if (busy()) {
+        return;  // a picture is being loaded or cut
+    }
     GameTimer::Input in;
     in.paused = session_.clock.Paused();
     in.assembling = session_.assembly.Running();
     in.puzzleExists = session_.puzzle() != nullptr;
     in.activeHolds = CClockHold::ActiveCount() - (in.paused ? 1 : 0);
-    in.msSinceInput = static_cast<long>(lastInput_.elapsed());
+    in.msSinceInput = inputWatch_.msSinceInput();
+    in.cursorOutsideView = !viewport()->rect().contains(viewport()->mapFromGlobal(QCursor::pos()));
     in.minimised = window()->isMinimized();
     in.busy = soundDialogBusy_ != 0;
     const GameTimer::Plan plan = GameTimer::Decide(in);
     if (plan.advancePause) {
         pauseDisplay_.Advance();
+    }
+    if (plan.hideTip) {
+        closePieceTip();
     }
     if (plan.assemblyStep) {
         if (!session_.AssemblyStep(&window_)) {
@@ -424,6 +433,6 @@ bool CJigsawView::viewportEvent(QEvent* event) {
 }
 
 int CJigsawView::loadingSound() {
-    sounds_.PlayUnlessBusy(1122);
+    sounds_.PlayUnlessBusy(sound::kLoading);
     return 1;
 }

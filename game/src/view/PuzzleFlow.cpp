@@ -24,6 +24,7 @@
 #include "settings/IniStore.h"
 #include "settings/SettingsKeys.h"
 #include "sound/CSoundOptions.h"
+#include "sound/SoundEvent.h"
 #include "view/GameCursors.h"
 #include "view/GameFlowHost.h"
 #include "view/PictureLoader.h"
@@ -244,7 +245,7 @@ void PuzzleFlow::startGame(unsigned seed) {
     enableMenuBar(false);
     runHook(keys::kPromotionJumble);
     const PuzzleBuilder::Request request = cutRequest(seed);
-    host_.soundOptions().PlayLooped(1123);
+    host_.soundOptions().PlayLooped(sound::kCut);
     PuzzleBuilder::Hooks hooks;
     // Each piece is shown through its own rectangle; the window system gets
     // its turn at most every kCutEventsMs.
