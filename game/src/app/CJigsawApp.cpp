@@ -9,6 +9,7 @@
 #include "app/CMainFrame.h"
 #include "app/CommandLine.h"
 #include "app/FirstStart.h"
+#include "app/FramePlacement.h"
 #include "app/GuardedApplication.h"
 #include "commands/CommandIds.h"
 #include "controls/ControlClasses.h"
@@ -65,8 +66,20 @@ bool CJigsawApp::InitInstance(const std::string& commandLine) {
 }
 
 int CJigsawApp::Run() {
-    frame_->show();
+    showFrame();
     return QApplication::exec();
+}
+
+void CJigsawApp::showFrame() {
+    frame_->show();
+    if (pendingPicture_.isEmpty()) {
+        return;
+    }
+    CJigsawView* target = frame_->view();
+    QMetaObject::invokeMethod(
+        target, [target, path = pendingPicture_] { target->loadPictureFile(path); },
+        Qt::QueuedConnection);
+    pendingPicture_.clear();
 }
 
 void CJigsawApp::SetStatusPaneText(int pane, const QString& text) {
@@ -101,6 +114,7 @@ void CJigsawApp::loadPreferences() {
 void CJigsawApp::createFrame() {
     doc_ = std::make_unique<CJigsawDoc>();
     frame_ = std::make_unique<CMainFrame>(doc_.get());
+    frame_->setGeometry(FramePlacement::initial());
 }
 
 void CJigsawApp::processCommandLine(const std::string& commandLine) {
@@ -116,8 +130,7 @@ void CJigsawApp::processCommandLine(const std::string& commandLine) {
             target, [target, path] { target->restoreGameFile(path); }, Qt::QueuedConnection);
     }
     if (action.loadPicture) {
-        QMetaObject::invokeMethod(
-            target, [target, path] { target->loadPictureFile(path); }, Qt::QueuedConnection);
+        pendingPicture_ = path;
     }
     if (action.newGame) {
         target->postCommand(cmd::kNewGame);

@@ -34,9 +34,13 @@ class CJigsawApp {
     // text. Always reports success.
     // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     bool InitInstance(const std::string& commandLine);
-    // Runs the event loop until the main window closes.
+    // Shows the main frame, then runs the event loop until it closes.
     // NOLINTNEXTLINE(readability-identifier-naming): the framework's name
     int Run();
+    // Shows the main frame at its placement; a picture named on the command
+    // line is loaded (and fitted to the window) only then, once the window
+    // has its final size.
+    void showFrame();
 
     CMainFrame* mainFrame() const { return frame_.get(); }
     CJigsawDoc* document() const { return doc_.get(); }
@@ -68,4 +72,5 @@ class CJigsawApp {
     std::unique_ptr<CJigsawDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;
     EventHooks hooks_;
+    QString pendingPicture_;  // from the command line, until the frame shows
 };

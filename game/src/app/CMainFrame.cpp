@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/CJigsawDoc.h"
+#include "app/FramePlacement.h"
 #include "app/MenuBarStyle.h"
 #include "app/ToolBarBitmap.h"
 #include "commands/CommandIds.h"
@@ -277,6 +278,7 @@ void CMainFrame::updateFrameChecks() {
 }
 
 void CMainFrame::showAbout() {
+    const CClockHold hold;  // reading the box is no play time
     CAboutDlg dialog(this);
     dialog.exec();
 }
@@ -298,5 +300,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     help_->quitHelp();
+    FramePlacement::save(*this);
     event->accept();
 }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 
 #include "platform/MessageBox.h"
+#include "sound/SoundEvent.h"
 
 namespace dialogs {
 
@@ -16,15 +17,15 @@ struct EventBox {
 };
 
 constexpr EventBox kEventBoxes[] = {
-    {1122, "Loading image", &SoundSwitches::loading},
-    {1123, "Cutting image", &SoundSwitches::cut},
-    {1125, "Selecting a piece", &SoundSwitches::select},
-    {1126, "Moving a piece", &SoundSwitches::move},
-    {1154, "Release a piece", &SoundSwitches::release},
-    {1155, "Snapping", &SoundSwitches::snap},
-    {1010, "Perfect fit", &SoundSwitches::bonus},
-    {1164, "Expert mode error", &SoundSwitches::expertError},
-    {1157, "Lock - unlock pieces", &SoundSwitches::lock},
+    {sound::kLoading, "Loading image", &SoundSwitches::loading},
+    {sound::kCut, "Cutting image", &SoundSwitches::cut},
+    {sound::kSelect, "Selecting a piece", &SoundSwitches::select},
+    {sound::kMove, "Moving a piece", &SoundSwitches::move},
+    {sound::kRelease, "Release a piece", &SoundSwitches::release},
+    {sound::kSnap, "Snapping", &SoundSwitches::snap},
+    {sound::kBonus, "Perfect fit", &SoundSwitches::bonus},
+    {sound::kExpertError, "Expert mode error", &SoundSwitches::expertError},
+    {sound::kLockPreview, "Lock - unlock pieces", &SoundSwitches::lock},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/Surface.h"
+#include "sound/SoundEvent.h"
 
 namespace sprites {
 class Sprite;
@@ -21,7 +22,7 @@ class Assist {
         // Asked when the neighbour found is locked ("Piece is locked").
         std::function<LockedChoice()> lockedPrompt;
     };
-    static constexpr int kLockedSound = 1163;
+    static constexpr int kLockedSound = sound::kLocked;
 
     struct Found {
         sprites::Sprite* neighbour = nullptr;

@@ -5,6 +5,9 @@
 namespace {
 
 int holds = 0;
+// Held seconds of the stretches that ended, and when the running one began.
+long heldBefore = 0;
+std::time_t heldSince = 0;
 
 std::function<std::time_t()>& timeSource() {
     static std::function<std::time_t()> source;
@@ -14,14 +17,18 @@ std::function<std::time_t()>& timeSource() {
 }  // namespace
 
 CClockHold::CClockHold(int* busyFlag) : started_(Now()), busyFlag_(busyFlag) {
-    ++holds;
+    if (holds++ == 0) {
+        heldSince = started_;
+    }
     if (busyFlag_ != nullptr) {
         *busyFlag_ = 1;
     }
 }
 
 CClockHold::~CClockHold() {
-    --holds;
+    if (--holds == 0) {
+        heldBefore += static_cast<long>(Now() - heldSince);
+    }
     if (busyFlag_ != nullptr) {
         *busyFlag_ = 0;
     }
@@ -35,8 +42,15 @@ int CClockHold::ActiveCount() {
     return holds;
 }
 
+long CClockHold::HeldSeconds() {
+    return heldBefore + (holds > 0 ? static_cast<long>(Now() - heldSince) : 0);
+}
+
 void CClockHold::SetTimeSource(std::function<std::time_t()> source) {
+    // A running stretch goes on in the new clock's time.
+    heldBefore = HeldSeconds();
     timeSource() = std::move(source);
+    heldSince = Now();
 }
 
 std::time_t CClockHold::Now() {

@@ -5,9 +5,11 @@
 
 // Holds the game clock while a modal dialog is open or the game is paused:
 // made on the stack around the held operation. While any hold exists the
-// automatic pause does not act. The caller moves the game's start time
-// forward by Duration() when the operation ends, so the time does not count
-// as play time. Window thread only.
+// automatic pause does not act and the game clock stands still: the process
+// keeps the total of seconds during which at least one hold was alive, and
+// GameClock leaves that time out of the play time. Nested or overlapping
+// holds (a dialog opened while paused) are thus taken off exactly once, and
+// no caller corrects the clock itself. Window thread only.
 class CClockHold {
   public:
     // busyFlag, when given, is set to 1 for the hold's lifetime (the view's
@@ -17,19 +19,14 @@ class CClockHold {
     CClockHold(const CClockHold&) = delete;
     CClockHold& operator=(const CClockHold&) = delete;
 
-    std::time_t Started() const { return started_; }
     // Seconds since the hold was made.
     long Duration() const;
 
     // Holds alive in the process.
     static int ActiveCount();
-    // Whether a hold made now is the one that moves the start time: an
-    // enclosing hold, or the pause, accounts for the same seconds itself.
-    // pauseResumed: the caller resumes the pause it found before the hold
-    // ends, so the pause's own hold does not count.
-    static bool NextIsOutermost(bool pauseResumed = false) {
-        return ActiveCount() == (pauseResumed ? 1 : 0);
-    }
+    // Seconds, since the process started, during which any hold was alive
+    // (including the running stretch). Only differences are meaningful.
+    static long HeldSeconds();
     // The calendar clock (std::time unless a test puts another in its place;
     // an empty function restores it).
     static void SetTimeSource(std::function<std::time_t()> source);

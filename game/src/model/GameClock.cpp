@@ -7,8 +7,5 @@ void GameClock::Pause() {
 }
 
 void GameClock::Resume() {
-    if (m_pause) {
-        Correct(*m_pause);
-        m_pause.reset();
-    }
+    m_pause.reset();
 }

@@ -6,15 +6,21 @@
 #include "model/CClockHold.h"
 
 // The game clock: play time is now minus the start time, in calendar seconds
-// from CClockHold::Now(). Holds and the pause move the start time forward
-// by their duration, so that only play time counts.
+// from CClockHold::Now(), less every second during which a clock hold (a
+// modal dialog or the pause) was alive since the clock was started.
 class GameClock {
   public:
-    void Start() { m_start = CClockHold::Now(); }
-    void SetStartTime(std::time_t start) { m_start = start; }
-    // Moves the start time forward by what a hold lasted so far.
-    void Correct(const CClockHold& hold) { m_start += hold.Duration(); }
-    long Elapsed() const { return static_cast<long>(CClockHold::Now() - m_start); }
+    void Start() { SetStartTime(CClockHold::Now()); }
+    // Play time counts from start, as if the clock had run without holds
+    // since then; a hold alive now counts from now on.
+    void SetStartTime(std::time_t start) {
+        m_start = start;
+        m_heldAtStart = CClockHold::HeldSeconds();
+    }
+    long Elapsed() const {
+        return static_cast<long>(CClockHold::Now() - m_start) -
+               (CClockHold::HeldSeconds() - m_heldAtStart);
+    }
 
     // Pausing opens a hold that lasts until the game is resumed.
     bool Paused() const { return m_pause != nullptr; }
@@ -23,5 +29,6 @@ class GameClock {
 
   private:
     std::time_t m_start = 0;
+    long m_heldAtStart = 0;
     std::unique_ptr<CClockHold> m_pause;
 };

@@ -99,3 +99,11 @@ bool GameSession::AssemblyStep(platform::Surface* window) {
     Assist assist = MakeAssist(window);
     return assembly.Step(assist);
 }
+
+int GameSession::TableWidth() const {
+    return store() != nullptr ? store()->workspaceWidth() : 2 * m_picture->width();
+}
+
+int GameSession::TableHeight() const {
+    return store() != nullptr ? store()->workspaceHeight() : 2 * m_picture->height();
+}

@@ -33,6 +33,10 @@ class GameSession {
     Puzzle* puzzle() const { return m_puzzle.get(); }
     sprites::SpriteStore* store() const { return m_puzzle ? m_puzzle->store.get() : nullptr; }
     bool Complete() const { return m_puzzle && m_puzzle->complete(); }
+    // The table's size in pixels: the puzzle's workspace, else twice the
+    // picture's size each way (the picture alone can be scrolled), else 0.
+    int TableWidth() const;
+    int TableHeight() const;
 
     // Cuts and scatters the picture; the counters start again and so does
     // the clock. Returns the new puzzle.

@@ -3,14 +3,16 @@
 #include <functional>
 #include <string>
 
+#include "sound/SoundEvent.h"
+
 // The points of a game: bonus per join, the penalty for missed expert fit
 // requests, the time-based running score and the total the status bar
 // shows. Sounds go to the sink by their string number.
 class ScoreKeeper {
   public:
     using SoundSink = std::function<void(int event)>;
-    static constexpr int kBonusSound = 1010;
-    static constexpr int kExpertErrorSound = 1164;
+    static constexpr int kBonusSound = sound::kBonus;
+    static constexpr int kExpertErrorSound = sound::kExpertError;
 
     explicit ScoreKeeper(SoundSink sounds = {}) : m_sounds(std::move(sounds)) {}
 

@@ -4,6 +4,7 @@
 
 #include "scores/GameResults.h"
 #include "scores/HighScoreTable.h"
+#include "sound/SoundEvent.h"
 
 class CResultDlg;
 class QWidget;
@@ -13,8 +14,8 @@ class QWidget;
 // own state through the hooks.
 class EndOfGame {
   public:
-    static constexpr int kFirstPlaceSound = 1159;  // "JIGFIRST.WAV"
-    static constexpr int kHighScoreSound = 1158;   // "JIGHIGHS.WAV"
+    static constexpr int kFirstPlaceSound = sound::kFirstPlace;
+    static constexpr int kHighScoreSound = sound::kHighScore;
 
     struct Hooks {
         std::function<void()> closeStatusWindow;

@@ -57,6 +57,8 @@ inline constexpr const char* kLastAnimation = "LastAnimation";
 inline constexpr const char* kBackground = "Background";
 inline constexpr const char* kBackgroundDefault = "128 255 0";
 inline constexpr const char* kSound = "Sound";
+// Where the main frame was when the program last ended: "x y width height".
+inline constexpr const char* kPlacement = "Placement";
 
 // Section Locations (directories, read with GetIniPath).
 inline constexpr const char* kSoundDir = "Sound";

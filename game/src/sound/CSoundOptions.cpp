@@ -8,6 +8,7 @@
 #include "platform/Sound.h"
 #include "settings/IniStore.h"
 #include "settings/SettingsKeys.h"
+#include "sound/SoundEvent.h"
 
 namespace {
 
@@ -19,37 +20,37 @@ constexpr const char* kSoundFolderDefault = "../share/tessella/sounds";
 constexpr unsigned kBeepDefault = 0;
 constexpr unsigned kBeepSimple = 0xFFFFFFFF;
 
-struct SoundEvent {
+struct EventEntry {
     int event;
     const char* file;
     bool SoundSwitches::*gate;
     bool beepFallback;
 };
 
-// Event 1157 is the preview of the "Lock - unlock pieces" box, gated only by
-// "Sound enabled"; 1161 is the lock itself and plays the same file.
-constexpr SoundEvent kEvents[] = {
-    {1010, "JIGBONUS.WAV", &SoundSwitches::bonus, true},
-    {1011, "JIGINTRO.WAV", &SoundSwitches::enabled, true},
-    {1122, "JIGLOAD.WAV", &SoundSwitches::loading, false},
-    {1123, "JIGCUT.WAV", &SoundSwitches::cut, false},
-    {1125, "JIGCLICK.WAV", &SoundSwitches::select, false},
-    {1126, "JIGMOVE.WAV", &SoundSwitches::move, false},
-    {1154, "JIGRELEA.WAV", &SoundSwitches::release, false},
-    {1155, "JIGSNAP.WAV", &SoundSwitches::snap, true},
-    {1156, "JIGERROR.WAV", &SoundSwitches::enabled, true},
-    {1157, "JIGLOCK.WAV", &SoundSwitches::enabled, true},
-    {1158, "JIGHIGHS.WAV", &SoundSwitches::enabled, true},
-    {1159, "JIGFIRST.WAV", &SoundSwitches::enabled, true},
-    {1160, "JIGPAUSE.WAV", &SoundSwitches::enabled, true},
-    {1161, "JIGLOCK.WAV", &SoundSwitches::lock, false},
-    {1162, "JIGNOLOC.WAV", &SoundSwitches::lock, false},
-    {1163, "JIGLOCER.WAV", &SoundSwitches::enabled, true},
-    {1164, "JIGEXPER.WAV", &SoundSwitches::expertError, true},
+// kLockPreview is the preview of the "Lock - unlock pieces" box, gated only by
+// "Sound enabled"; kLock is the lock itself and plays the same file.
+constexpr EventEntry kEvents[] = {
+    {sound::kBonus, "JIGBONUS.WAV", &SoundSwitches::bonus, true},
+    {sound::kIntro, "JIGINTRO.WAV", &SoundSwitches::enabled, true},
+    {sound::kLoading, "JIGLOAD.WAV", &SoundSwitches::loading, false},
+    {sound::kCut, "JIGCUT.WAV", &SoundSwitches::cut, false},
+    {sound::kSelect, "JIGCLICK.WAV", &SoundSwitches::select, false},
+    {sound::kMove, "JIGMOVE.WAV", &SoundSwitches::move, false},
+    {sound::kRelease, "JIGRELEA.WAV", &SoundSwitches::release, false},
+    {sound::kSnap, "JIGSNAP.WAV", &SoundSwitches::snap, true},
+    {sound::kError, "JIGERROR.WAV", &SoundSwitches::enabled, true},
+    {sound::kLockPreview, "JIGLOCK.WAV", &SoundSwitches::enabled, true},
+    {sound::kHighScore, "JIGHIGHS.WAV", &SoundSwitches::enabled, true},
+    {sound::kFirstPlace, "JIGFIRST.WAV", &SoundSwitches::enabled, true},
+    {sound::kPause, "JIGPAUSE.WAV", &SoundSwitches::enabled, true},
+    {sound::kLock, "JIGLOCK.WAV", &SoundSwitches::lock, false},
+    {sound::kUnlock, "JIGNOLOC.WAV", &SoundSwitches::lock, false},
+    {sound::kLocked, "JIGLOCER.WAV", &SoundSwitches::enabled, true},
+    {sound::kExpertError, "JIGEXPER.WAV", &SoundSwitches::expertError, true},
 };
 
-const SoundEvent* findEvent(int event) {
-    for (const SoundEvent& entry : kEvents) {
+const EventEntry* findEvent(int event) {
+    for (const EventEntry& entry : kEvents) {
         if (entry.event == event) {
             return &entry;
         }
@@ -123,7 +124,7 @@ void CSoundOptions::SetFolder(const std::string& folder) {
 }
 
 std::string CSoundOptions::FileName(int event) {
-    const SoundEvent* entry = findEvent(event);
+    const EventEntry* entry = findEvent(event);
     return entry ? entry->file : std::string();
 }
 
@@ -133,7 +134,7 @@ std::string CSoundOptions::FilePath(int event) const {
 }
 
 bool CSoundOptions::MaySound(int event) {
-    const SoundEvent* entry = findEvent(event);
+    const EventEntry* entry = findEvent(event);
     if (entry == nullptr) {
         return false;
     }
@@ -185,6 +186,23 @@ int CSoundOptions::Play(int event) {
     }
     m_player(path.c_str(), SND_ASYNC);
     return 1;
+}
+
+void CSoundOptions::PlayEvent(int event) {
+    switch (sound::modeOf(event)) {
+        case sound::SoundMode::Sync:
+            PlayWait(event);
+            break;
+        case sound::SoundMode::AsyncNoStop:
+            PlayUnlessBusy(event);
+            break;
+        case sound::SoundMode::Looped:
+            PlayLooped(event);
+            break;
+        case sound::SoundMode::Async:
+            Play(event);
+            break;
+    }
 }
 
 void CSoundOptions::Stop() {

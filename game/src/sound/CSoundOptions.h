@@ -79,6 +79,8 @@ class CSoundOptions {
     // Plays the event's file and returns at once. Returns 1 when a file was
     // handed to the player.
     int Play(int event);
+    // Plays the event in its own mode (sound::modeOf).
+    void PlayEvent(int event);
     void Stop();
     void Beep();
 

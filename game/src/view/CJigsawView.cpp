@@ -1,5 +1,6 @@
 #include "view/CJigsawView.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QPaintEvent>
 #include <QPainter>
@@ -20,6 +21,7 @@
 #include "settings/IniStore.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SnapSettings.h"
+#include "sound/SoundEvent.h"
 #include "view/ViewInteraction.h"
 #include "windows/AuxWindows.h"
 
@@ -44,7 +46,8 @@ CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
     : QAbstractScrollArea(parent),
       doc_(doc),
       session_({[this](int event) { playSound(event); }, [] { MessageBeep(MB_OK); },
-                [this] { return askLockedPiece(); }}) {
+                [this] { return askLockedPiece(); }}),
+      inputWatch_([this] { tick(); }, nullptr) {
     setObjectName(QStringLiteral("workspace"));
     CJigsawApp* app = CJigsawApp::instance();
     if (app) {
@@ -67,14 +70,14 @@ CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
     session_.score.SetMissedFact(
         GetIniInt(keys::kExpertMissedFactDefault, keys::kExpertMissedFact));
     applyLevel();
-    viewport()->setMouseTracking(false);
+    // Every move is input, and one without the button drops a held group.
+    viewport()->setMouseTracking(true);
     interaction_ = makeInteraction();
     windows_ = std::make_unique<windows::AuxWindows>(makeWindowHost(), window());
-    lastInput_.start();
     postCommand(cmd::kRefreshMenu);
     clockTimerId_ = startTimer(kClockIntervalMs);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    playSound(1011);
+    playSound(sound::kIntro);
 }
 
 CJigsawView::~CJigsawView() {
@@ -118,7 +121,7 @@ void CJigsawView::onCommand(int id) {
         case cmd::kStart:
             stopAssembly();
             if (session_.clock.Paused()) {
-                sounds_.PlayWait(1160);
+                playSound(sound::kPause);
             } else if (session_.HasPicture()) {
                 flow_.startFromDialog();
             }
@@ -197,22 +200,19 @@ void CJigsawView::applyLevel() {
 
 void CJigsawView::timerEvent(QTimerEvent* event) {
     if (event->timerId() == clockTimerId_) {
-        tick();
+        inputWatch_.tickDue();
         emit clockTicked();
-        return;
-    }
-    if (autoScrollTimerEvent(event->timerId())) {
         return;
     }
     QAbstractScrollArea::timerEvent(event);
 }
 
 void CJigsawView::playSound(int event) {
-    sounds_.Play(event);
+    sounds_.PlayEvent(event);
 }
 
 void CJigsawView::noteInput() {
-    lastInput_.restart();
+    inputWatch_.noteInput();
 }
 
 void CJigsawView::updateState() {
@@ -234,8 +234,8 @@ void CJigsawView::setPicture(platform::Surface picture) {
         windows_->pictureChanged(CJigsawApp::instance() ? CJigsawApp::instance()->imageSlot : -1);
     }
     state_.modified = false;
-    horizontalScrollBar()->setRange(0, 0);
-    verticalScrollBar()->setRange(0, 0);
+    updateScrollRanges();  // the picture alone spans twice its size
+    scrollTableTo(0, 0);
     updateState();
     redrawAll();
 }
@@ -255,13 +255,14 @@ void CJigsawView::clearPuzzle() {
         app->SetStatusPaneText(1, QString());
         app->SetStatusPaneText(2, QString());
     }
-    horizontalScrollBar()->setRange(0, 0);
-    verticalScrollBar()->setRange(0, 0);
+    updateScrollRanges();  // the picture alone spans twice its size
+    scrollTableTo(0, 0);
     updateState();
     redrawAll();
 }
 
 void CJigsawView::resetZoom() {
+    interaction_->Forget();
     zoom_.Reset();
     interaction_->inverseMap = nullptr;
     state_.zoomInLevel = 0;
@@ -278,24 +279,21 @@ void CJigsawView::resetDrops(int pieceCount) {
 }
 
 void CJigsawView::scrollTableTo(int x, int y) {
-    sprites::SpriteStore* store = session_.store();
-    if (store == nullptr) {
-        return;
-    }
-    x = std::clamp(x, 0, std::max(0, store->workspaceWidth() - zoom_.toTable(viewport()->width())));
-    y = std::clamp(y, 0,
-                   std::max(0, store->workspaceHeight() - zoom_.toTable(viewport()->height())));
-    store->scrollTo(x, y, false);
-    store->showBuffer(window_);
+    x = std::clamp(x, 0, std::max(0, session_.TableWidth() - zoom_.toTable(viewport()->width())));
+    y = std::clamp(y, 0, std::max(0, session_.TableHeight() - zoom_.toTable(viewport()->height())));
     horizontalScrollBar()->setValue(x);
     verticalScrollBar()->setValue(y);
+    sprites::SpriteStore* store = session_.store();
+    if (store == nullptr) {
+        redrawAll();  // the picture alone, before a puzzle is cut
+        return;
+    }
+    store->scrollTo(x, y, false);
+    store->showBuffer(window_);
     viewport()->update();
 }
 
 void CJigsawView::scrollContentsBy(int, int) {
-    if (session_.store() == nullptr) {
-        return;
-    }
     // While a thumb is dragged the table moves in steps of two pixels.
     const auto position = [](const QScrollBar* bar) {
         return bar->isSliderDown() ? bar->value() & ~1 : bar->value();
@@ -314,7 +312,8 @@ void CJigsawView::redrawAll() {
             picture.width() < window_.width() ? (window_.width() - picture.width()) / 2 : 10;
         const int oy =
             picture.height() < window_.height() ? (window_.height() - picture.height()) / 2 : 10;
-        window_.blit(ox, oy, picture.width(), picture.height(), picture, 0, 0);
+        window_.blit(ox - horizontalScrollBar()->value(), oy - verticalScrollBar()->value(),
+                     picture.width(), picture.height(), picture, 0, 0);
     }
     viewport()->update();
     if (windows_) {
@@ -332,6 +331,7 @@ void CJigsawView::togglePause() {
         redrawAll();
     } else {
         stopAssembly();
+        interaction_->PutDown();  // a held group is not drawn
         session_.clock.Pause();
         pauseDisplay_.Reset();
         viewport()->update();
@@ -341,17 +341,24 @@ void CJigsawView::togglePause() {
 }
 
 void CJigsawView::tick() {
+    if (busy()) {
+        return;  // a picture is being loaded or cut
+    }
     GameTimer::Input in;
     in.paused = session_.clock.Paused();
     in.assembling = session_.assembly.Running();
     in.puzzleExists = session_.puzzle() != nullptr;
     in.activeHolds = CClockHold::ActiveCount() - (in.paused ? 1 : 0);
-    in.msSinceInput = static_cast<long>(lastInput_.elapsed());
+    in.msSinceInput = inputWatch_.msSinceInput();
+    in.cursorOutsideView = !viewport()->rect().contains(viewport()->mapFromGlobal(QCursor::pos()));
     in.minimised = window()->isMinimized();
     in.busy = soundDialogBusy_ != 0;
     const GameTimer::Plan plan = GameTimer::Decide(in);
     if (plan.advancePause) {
         pauseDisplay_.Advance();
+    }
+    if (plan.hideTip) {
+        closePieceTip();
     }
     if (plan.assemblyStep) {
         if (!session_.AssemblyStep(&window_)) {
@@ -373,8 +380,7 @@ void CJigsawView::tick() {
 
 void CJigsawView::resizeEvent(QResizeEvent* event) {
     // The clock stands still while the window changes size.
-    const bool outermost = CClockHold::NextIsOutermost();
-    CClockHold hold;
+    const CClockHold hold;
     QAbstractScrollArea::resizeEvent(event);
     window_ =
         platform::Surface(std::max(viewport()->width(), 1), std::max(viewport()->height(), 1));
@@ -387,9 +393,6 @@ void CJigsawView::resizeEvent(QResizeEvent* event) {
         }
     }
     redrawAll();
-    if (outermost) {
-        session_.clock.Correct(hold);
-    }
 }
 
 void CJigsawView::paintEvent(QPaintEvent* event) {
@@ -430,6 +433,6 @@ bool CJigsawView::viewportEvent(QEvent* event) {
 }
 
 int CJigsawView::loadingSound() {
-    sounds_.PlayUnlessBusy(1122);
+    sounds_.PlayUnlessBusy(sound::kLoading);
     return 1;
 }

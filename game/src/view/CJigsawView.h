@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-#include <QElapsedTimer>
 #include <QString>
 
 #include <functional>
@@ -15,10 +14,12 @@
 #include "scores/EndOfGame.h"
 #include "settings/PackedValues.h"
 #include "sound/CSoundOptions.h"
-#include "view/AutoScroll.h"
+#include "view/AutoScrollTimer.h"
 #include "view/GameFlowHost.h"
+#include "view/InputWatch.h"
 #include "view/OptionDialogs.h"
 #include "view/PauseDisplay.h"
+#include "view/PausedGesture.h"
 #include "view/PuzzleFlow.h"
 #include "view/SavedGames.h"
 #include "view/ViewZoom.h"
@@ -82,13 +83,14 @@ class CJigsawView : public QAbstractScrollArea, public GameFlowHost {
     void pieceMenuCommand(int id, const QPoint& at);
     // One tick of the one-second game timer.
     void tick();
+    const ViewInteraction& interaction() const { return *interaction_; }
 
-    // Writes the game to path without asking; heldSeconds of the clock do
-    // not count as play; onGroup follows the groups as they are written.
+    // Writes the game to path without asking, with the play time so far;
+    // onGroup follows the groups as they are written.
     // Returns an empty text or the reason it failed.
-    std::string saveGameTo(const std::string& path, long heldSeconds = 0,
+    std::string saveGameTo(const std::string& path,
                            const std::function<void(int written)>& onGroup = {}) {
-        return files_.saveTo(path, heldSeconds, onGroup);
+        return files_.saveTo(path, onGroup);
     }
     // The Save command (also the document's save); true when the game was
     // written.
@@ -185,8 +187,6 @@ class CJigsawView : public QAbstractScrollArea, public GameFlowHost {
     std::unique_ptr<ViewInteraction> makeInteraction();
     void dropAt(const QPoint& at);
     void showGameCursor(int cursor);
-    void runAutoScrollTimer(AutoScroll::Timer timer, int intervalMs);
-    bool autoScrollTimerEvent(int qtTimerId);
     void showPieceTip(const char* text, int x, int y);
     void closePieceTip();
     Assist::LockedChoice askLockedPiece();
@@ -208,14 +208,12 @@ class CJigsawView : public QAbstractScrollArea, public GameFlowHost {
     platform::Surface window_;
     std::unique_ptr<ViewInteraction> interaction_;
     std::unique_ptr<windows::AuxWindows> windows_;
-    QElapsedTimer lastInput_;
+    InputWatch inputWatch_;
+    PausedGesture gesture_;
     PauseDisplay pauseDisplay_;
     ViewZoom zoom_;
     sprites::Sprite* menuGroup_ = nullptr;  // the group the piece menu was opened for
-    // The auto-scroll timer running (AutoScroll's ids 1 and 2) and the id Qt
-    // gave it.
-    AutoScroll::Timer autoScrollTimer_ = AutoScroll::Timer::None;
-    int autoScrollTimerId_ = 0;
+    AutoScrollTimer autoScrollTimer_;
     controls::PieceToolTip* pieceTip_ = nullptr;  // owned by the viewport
     SavedGames files_{*this};
     PuzzleFlow flow_{*this, files_};

@@ -10,6 +10,7 @@
 #include "model/CClockHold.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsKeys.h"
+#include "sound/SoundEvent.h"
 #include "sprites/SpriteStore.h"
 #include "view/GameCursors.h"
 #include "view/PieceMenu.h"
@@ -32,7 +33,12 @@ std::unique_ptr<ViewInteraction> CJigsawView::makeInteraction() {
     hooks.lockedTip = [this](const char* text, int x, int y) { showPieceTip(text, x, y); };
     hooks.closeTip = [this] { closePieceTip(); };
     hooks.cursor = [this](int cursor) { showGameCursor(cursor); };
-    hooks.timer = [this](AutoScroll::Timer timer, int ms) { runAutoScrollTimer(timer, ms); };
+    hooks.timer = [this](AutoScroll::Timer timer, int ms) { autoScrollTimer_.run(timer, ms); };
+    autoScrollTimer_.elapsed = [this](AutoScroll::Timer timer) {
+        if (!session_.clock.Paused()) {  // the table stays still while paused
+            interaction_->TimerElapsed(timer);
+        }
+    };
     hooks.promotion = [this] { PuzzleFlow::runHook(keys::kPromotionPieces); };
     return std::make_unique<ViewInteraction>(session_, window_, std::move(hooks));
 }
@@ -43,33 +49,6 @@ void CJigsawView::showGameCursor(int cursor) {
     } else {
         viewport()->setCursor(GameCursor(cursor));
     }
-}
-
-// Qt numbers its timers itself; the kind running is kept beside Qt's id.
-void CJigsawView::runAutoScrollTimer(AutoScroll::Timer timer, int intervalMs) {
-    if (autoScrollTimerId_ != 0) {
-        killTimer(autoScrollTimerId_);
-        autoScrollTimerId_ = 0;
-    }
-    autoScrollTimer_ = timer;
-    if (timer != AutoScroll::Timer::None) {
-        autoScrollTimerId_ = startTimer(intervalMs);
-    }
-}
-
-bool CJigsawView::autoScrollTimerEvent(int qtTimerId) {
-    if (autoScrollTimerId_ == 0 || qtTimerId != autoScrollTimerId_) {
-        return false;
-    }
-    if (session_.clock.Paused()) {
-        return true;  // the table stays still while paused
-    }
-    if (autoScrollTimer_ == AutoScroll::Timer::Start) {
-        interaction_->StartTimerElapsed();
-    } else {
-        interaction_->RepeatTimerElapsed();
-    }
-    return true;
 }
 
 void CJigsawView::showPieceTip(const char* text, int x, int y) {
@@ -87,15 +66,11 @@ void CJigsawView::closePieceTip() {
 // "Piece is locked": Assist found a locked neighbour. The clock stands still
 // while the player decides.
 Assist::LockedChoice CJigsawView::askLockedPiece() {
-    const bool outermost = CClockHold::NextIsOutermost();
     int result = IDCANCEL;
     {
-        CClockHold hold;
+        const CClockHold hold;
         dialogs::CPieceLockedDlg dialog(this);
         result = dialog.exec();
-        if (outermost) {
-            session_.clock.Correct(hold);
-        }
     }
     switch (result) {
         case dialogs::CPieceLockedDlg::kUnlockAndMove:
@@ -110,8 +85,8 @@ Assist::LockedChoice CJigsawView::askLockedPiece() {
 void CJigsawView::mousePressEvent(QMouseEvent* event) {
     noteInput();
     stopAssembly();
-    if (session_.clock.Paused()) {
-        sounds_.PlayWait(1160);
+    if (gesture_.press(session_.clock.Paused())) {
+        playSound(sound::kPause);
         return;
     }
     if (event->button() == Qt::LeftButton) {
@@ -125,20 +100,27 @@ void CJigsawView::mousePressEvent(QMouseEvent* event) {
 void CJigsawView::mouseMoveEvent(QMouseEvent* event) {
     noteInput();
     if (session_.clock.Paused()) {
+        if (event->buttons() != Qt::NoButton && gesture_.dragOrDrop()) {
+            playSound(sound::kPause);
+        }
         return;
     }
     const QPoint at = event->position().toPoint();
+    const bool leftDown = event->buttons() & Qt::LeftButton;
     // The button went up where this window did not see it.
-    if (interaction_->Holding() && !(event->buttons() & Qt::LeftButton)) {
+    if (interaction_->Holding() && !leftDown) {
         dropAt(at);
-        return;
+    } else if (leftDown || interaction_->Holding() || event->modifiers() & Qt::ShiftModifier) {
+        interaction_->Move(at.x(), at.y(), false);
     }
-    interaction_->Move(at.x(), at.y(), false);
 }
 
 void CJigsawView::mouseReleaseEvent(QMouseEvent* event) {
     noteInput();
     if (session_.clock.Paused()) {
+        if (gesture_.dragOrDrop()) {
+            playSound(sound::kPause);
+        }
         return;
     }
     const QPoint at = event->position().toPoint();
@@ -168,6 +150,9 @@ void CJigsawView::afterDrop() {
 
 void CJigsawView::mouseDoubleClickEvent(QMouseEvent* event) {
     noteInput();
+    if (gesture_.press(session_.clock.Paused())) {
+        playSound(sound::kPause);
+    }
     if (session_.clock.Paused() || event->button() != Qt::LeftButton) {
         return;
     }
@@ -187,7 +172,9 @@ void CJigsawView::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     if (session_.clock.Paused()) {
-        sounds_.PlayWait(1160);
+        if (event->reason() != QContextMenuEvent::Mouse) {  // the button-down sounded
+            playSound(sound::kPause);
+        }
         return;
     }
     menuGroup_ = store->hitTest(interaction_->ToTable(event->pos().x()) + store->scrollX(),
@@ -266,7 +253,7 @@ bool CJigsawView::pickUpAt(int x, int y) {
     noteInput();
     stopAssembly();
     if (session_.clock.Paused()) {
-        sounds_.PlayWait(1160);
+        playSound(sound::kPause);
         return false;
     }
     return interaction_->PressTable(x, y);

@@ -22,16 +22,12 @@ int ScreenWidth(const QWidget* w) {
 }  // namespace
 
 void CJigsawView::updateScrollRanges() {
-    const sprites::SpriteStore* store = session_.store();
-    if (store == nullptr) {
-        return;
-    }
     // Scroll positions are table pixels: the bars cover the part of the
     // table the window cannot show at the current zoom step.
     const int visibleW = zoom_.toTable(viewport()->width());
     const int visibleH = zoom_.toTable(viewport()->height());
-    horizontalScrollBar()->setRange(0, std::max(0, store->workspaceWidth() - visibleW));
-    verticalScrollBar()->setRange(0, std::max(0, store->workspaceHeight() - visibleH));
+    horizontalScrollBar()->setRange(0, std::max(0, session_.TableWidth() - visibleW));
+    verticalScrollBar()->setRange(0, std::max(0, session_.TableHeight() - visibleH));
     horizontalScrollBar()->setPageStep(std::max(1, zoom_.toTable(viewport()->width() / 4)));
     verticalScrollBar()->setPageStep(std::max(1, zoom_.toTable(viewport()->height() / 4)));
     horizontalScrollBar()->setSingleStep(std::max(1, zoom_.toTable(kLineStep)));

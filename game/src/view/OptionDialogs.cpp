@@ -22,10 +22,12 @@ void OptionDialogs::showPreferences() {
     if (app == nullptr) {
         return;
     }
-    CClockHold hold;
-    dialogs::CPreferencesDlg dialog(app->prefs, host_.widget());
-    const int result = dialog.exec();
-    session_.clock.Correct(hold);
+    int result = IDCANCEL;
+    {
+        const CClockHold hold;
+        dialogs::CPreferencesDlg dialog(app->prefs, host_.widget());
+        result = dialog.exec();
+    }
     if (result != IDCANCEL) {
         applyPreferencesToPuzzle();
     }
@@ -47,10 +49,9 @@ void OptionDialogs::applyPreferencesToPuzzle() {
 }
 
 void OptionDialogs::showSoundOptions() {
-    CClockHold hold(host_.dialogBusyFlag());
+    const CClockHold hold(host_.dialogBusyFlag());
     dialogs::CSoundDlg dialog(host_.soundOptions(), SoundSettingsIo::iniStore(), host_.widget());
     dialog.exec();
-    session_.clock.Correct(hold);
 }
 
 OptionDialogs::ColourChooser& OptionDialogs::colourChooser() {
@@ -67,7 +68,7 @@ OptionDialogs::ColourChooser& OptionDialogs::colourChooser() {
 }
 
 void OptionDialogs::chooseBackground() {
-    CClockHold hold;
+    const CClockHold hold;
     COLORREF colour = host_.background();
     if (colourChooser()(colour, host_.widget())) {
         host_.setBackground(colour);
@@ -80,5 +81,4 @@ void OptionDialogs::chooseBackground() {
         }
         host_.redrawAll();
     }
-    session_.clock.Correct(hold);
 }

@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+#include "sound/SoundEvent.h"
+
 namespace sprites {
 class Sprite;
 class SpriteStore;
@@ -15,8 +17,8 @@ class PieceMenu {
     static constexpr int kUnlock = 40026;
     static constexpr int kAssist = 40027;
     static constexpr int kSendToBack = 40044;
-    static constexpr int kLockSound = 1161;
-    static constexpr int kUnlockSound = 1162;
+    static constexpr int kLockSound = sound::kLock;
+    static constexpr int kUnlockSound = sound::kUnlock;
 
     // The menu for group; the caller shows it.
     static void Fill(QMenu& menu, const sprites::Sprite& group);

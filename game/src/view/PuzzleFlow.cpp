@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <optional>
 
 #include "PIXPICK32.h"
 #include "app/CJigsawApp.h"
@@ -23,6 +24,7 @@
 #include "settings/IniStore.h"
 #include "settings/SettingsKeys.h"
 #include "sound/CSoundOptions.h"
+#include "sound/SoundEvent.h"
 #include "view/GameCursors.h"
 #include "view/GameFlowHost.h"
 #include "view/PictureLoader.h"
@@ -73,11 +75,10 @@ void PuzzleFlow::runHook(const char* key) {
 // New game: the player chooses a picture from the galleries, or through the
 // file dialog alone (fromFileDialog).
 void PuzzleFlow::newGame(bool fromFileDialog) {
-    CClockHold hold;
+    const CClockHold hold;
     const QString directory = QDir::currentPath();
     stopAssembly();
     if (!files_.askToSave()) {
-        session_.clock.Correct(hold);
         return;
     }
     char path[256] = {};
@@ -98,7 +99,6 @@ void PuzzleFlow::newGame(bool fromFileDialog) {
     }
     QDir::setCurrent(directory);
     host_.table()->update();
-    session_.clock.Correct(hold);
 }
 
 // Loads the picture at path (slot -1: read it through the picture library)
@@ -180,7 +180,7 @@ void PuzzleFlow::remakePicture() {
 // Start: the Piece Size and Placement dialog chooses the grid and where the
 // pieces go; the clock stands still while it is open.
 void PuzzleFlow::startFromDialog() {
-    CClockHold hold;
+    std::optional<CClockHold> hold(std::in_place);
     dialogs::PieceSizeRequest request;
     request.pictureWidth = session_.picture().width();
     request.pictureHeight = session_.picture().height();
@@ -193,7 +193,7 @@ void PuzzleFlow::startFromDialog() {
     }
     dialogs::CPieceSizeDlg dialog(request, host_.widget());
     const int result = dialog.exec();
-    session_.clock.Correct(hold);
+    hold.reset();  // the new game's clock starts after the dialog
     if (result != IDOK) {
         return;
     }
@@ -245,7 +245,7 @@ void PuzzleFlow::startGame(unsigned seed) {
     enableMenuBar(false);
     runHook(keys::kPromotionJumble);
     const PuzzleBuilder::Request request = cutRequest(seed);
-    host_.soundOptions().PlayLooped(1123);
+    host_.soundOptions().PlayLooped(sound::kCut);
     PuzzleBuilder::Hooks hooks;
     // Each piece is shown through its own rectangle; the window system gets
     // its turn at most every kCutEventsMs.

@@ -161,8 +161,7 @@ bool SavedGames::save(bool intoRestoredFile) {
         return false;
     }
     const bool wasPaused = session_.clock.Paused();
-    const bool outermost = CClockHold::NextIsOutermost(wasPaused);
-    CClockHold hold(host_.dialogBusyFlag());
+    const CClockHold hold(host_.dialogBusyFlag());
     if (wasPaused) {
         session_.clock.Resume();
     }
@@ -185,15 +184,12 @@ bool SavedGames::save(bool intoRestoredFile) {
         SavedGameProgress progress(host_.table(), kSavingLabel, SavedGameProgress::kSaveEnd);
         WaitCursor wait;
         // Every group shows its number; every fourth is left to the next.
-        error = saveTo(path, hold.Duration(),
-                       [&progress](int written) { progress.report(written, written % 4 != 0); });
+        error =
+            saveTo(path, [&progress](int written) { progress.report(written, written % 4 != 0); });
         progress.report(SavedGameProgress::kSaveEnd);
     }
     if (wasPaused) {
         session_.clock.Pause();
-    }
-    if (outermost) {
-        session_.clock.Correct(hold);
     }
     host_.updateState();
     if (!error.empty()) {
@@ -202,7 +198,7 @@ bool SavedGames::save(bool intoRestoredFile) {
     return !path.empty() && error.empty();
 }
 
-std::string SavedGames::saveTo(const std::string& path, long heldSeconds,
+std::string SavedGames::saveTo(const std::string& path,
                                const std::function<void(int written)>& onGroup) {
     Puzzle* puzzle = session_.puzzle();
     if (puzzle == nullptr) {
@@ -210,7 +206,7 @@ std::string SavedGames::saveTo(const std::string& path, long heldSeconds,
     }
     SavedGame game;
     fillHeader(game.header, *puzzle);
-    game.header.elapsedSeconds = static_cast<std::int32_t>(session_.clock.Elapsed() - heldSeconds);
+    game.header.elapsedSeconds = static_cast<std::int32_t>(session_.clock.Elapsed());
     // The file is written from the puzzle's own store, lent for the write;
     // nothing lets events through meanwhile.
     game.store = std::move(puzzle->store);
@@ -270,17 +266,13 @@ void SavedGames::fillHeader(SavedGameHeader& h, const Puzzle& puzzle) const {
 
 // Restore: the named file when it exists, else the one the dialog chooses.
 void SavedGames::restore(const QString& given) {
-    const bool outermost = CClockHold::NextIsOutermost();
-    CClockHold hold;
+    const CClockHold hold;
     host_.stopAssembly();
     if (askToSave()) {
         const QString path = chooseRestoreFile(given, host_.widget());
-        if (!path.isEmpty() && restoreFrom(path.toStdString())) {
-            return;  // the clock now runs from the saved elapsed time
+        if (!path.isEmpty()) {
+            restoreFrom(path.toStdString());  // the clock goes on from the saved play time
         }
-    }
-    if (outermost) {
-        session_.clock.Correct(hold);
     }
 }
 
@@ -402,6 +394,9 @@ void SavedGames::applySavedZoom(const SavedGameHeader& h) {
 }
 
 void SavedGames::scrollToSaved(const SavedGameHeader& h) {
+    // The scroll bars the restored table needs take their room first, so
+    // the saved position is not cut to a window that is about to shrink.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     host_.scrollTableTo(h.scrollX, h.scrollY);
     host_.noteInput();
     host_.updateState();
@@ -416,13 +411,9 @@ bool SavedGames::askToSave() {
     }
     int answer = IDCANCEL;
     {
-        const bool outermost = CClockHold::NextIsOutermost();
-        CClockHold hold;
+        const CClockHold hold;
         dialogs::CSavingDlg dialog(host_.widget());
         answer = dialog.exec();
-        if (outermost) {
-            session_.clock.Correct(hold);
-        }
     }
     if (answer == IDCANCEL) {
         return false;

@@ -24,10 +24,10 @@ class SavedGames {
     // Save (into the restored file when there is one) and Save As; true
     // when the game was written.
     bool save(bool intoRestoredFile);
-    // Writes the game to path without asking; heldSeconds of the clock do
-    // not count as play; onGroup follows the groups as they are written.
+    // Writes the game to path without asking, with the play time so far;
+    // onGroup follows the groups as they are written.
     // Returns an empty text or the reason it failed.
-    std::string saveTo(const std::string& path, long heldSeconds = 0,
+    std::string saveTo(const std::string& path,
                        const std::function<void(int written)>& onGroup = {});
     // Restore: the named file when it exists, else the one the dialog
     // chooses.

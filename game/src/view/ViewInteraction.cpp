@@ -91,6 +91,9 @@ bool ViewInteraction::PressTable(int tx, int ty) {
 // tipY): where a locked group's tip shows in the window.
 void ViewInteraction::PickUp(sprites::Sprite* s, int px, int py, int tipX, int tipY) {
     sprites::SpriteStore* store = m_session.store();
+    // A group still held lost its button-up somewhere: it goes down first, or
+    // it would stay marked dragged and never be drawn again.
+    PutDown();
     m_backgroundDrag = false;
     m_lastGroup = s;
     if (s->locked != 0) {
@@ -137,7 +140,9 @@ void ViewInteraction::Move(int x, int y, bool moreInputWaiting) {
             {x, y, m_lastX, m_lastY, m_window.width(), m_window.height()}, ScrollState());
         ShowCursor(d != AutoScroll::kNone ? AutoScroll::CursorFor(d) : GameCursors::kHeld);
         store->moveHeldToPointer(&m_window, ToTable(x), ToTable(y));
-        if (!moreInputWaiting && m_hooks.sound) {
+        // One sound per step of the pointer, none while more moves wait.
+        const bool step = x != m_lastX || y != m_lastY;
+        if (step && !moreInputWaiting && m_hooks.sound) {
             m_hooks.sound(kMoveSound);
         }
         const AutoScroll::Timer before = m_autoScroll.timer();
@@ -187,6 +192,14 @@ void ViewInteraction::RepeatTimerElapsed() {
     Show();
 }
 
+void ViewInteraction::TimerElapsed(AutoScroll::Timer timer) {
+    if (timer == AutoScroll::Timer::Start) {
+        StartTimerElapsed();
+    } else if (timer == AutoScroll::Timer::Repeat) {
+        RepeatTimerElapsed();
+    }
+}
+
 void ViewInteraction::ResetDrops(int pieceCount) {
     m_drops = 0;
     m_promotionAt = std::min(pieceCount, kPromotionDrops);
@@ -218,9 +231,7 @@ int ViewInteraction::ReleaseAt(int px, int py) {
     if (m_hooks.sound) {
         m_hooks.sound(kReleaseSound);
     }
-    const AutoScroll::Timer before = m_autoScroll.timer();
-    m_autoScroll.Stop();
-    SyncTimer(before);
+    StopAutoScroll();
     const int joins = m_session.Drop(g, &m_window, m_window.width(), m_window.height());
     if (joins == 0) {
         store->placeAt(g, g->x, g->y);
@@ -232,6 +243,33 @@ int ViewInteraction::ReleaseAt(int px, int py) {
     }
     Show();
     return joins;
+}
+
+void ViewInteraction::StopAutoScroll() {
+    const AutoScroll::Timer before = m_autoScroll.timer();
+    m_autoScroll.Stop();
+    SyncTimer(before);
+}
+
+void ViewInteraction::PutDown() {
+    m_backgroundDrag = false;
+    sprites::SpriteStore* store = m_session.store();
+    if (store == nullptr || store->held() == nullptr) {
+        return;
+    }
+    sprites::Sprite* g = store->held();
+    store->releaseHeld();
+    StopAutoScroll();
+    ShowCursor(kArrowCursor);
+    store->placeAt(g, g->x, g->y);
+    store->redrawSprite(&m_window, g, true);
+    Show();
+}
+
+void ViewInteraction::Forget() {
+    m_backgroundDrag = false;
+    m_lastGroup = nullptr;
+    StopAutoScroll();
 }
 
 bool ViewInteraction::DoubleClick(int x, int y) {

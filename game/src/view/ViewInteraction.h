@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/Surface.h"
+#include "sound/SoundEvent.h"
 #include "view/AutoScroll.h"
 
 namespace cutting {
@@ -36,10 +37,10 @@ class ViewInteraction {
         // The drop count reached its mark (once per cut).
         std::function<void()> promotion;
     };
-    static constexpr int kSelectSound = 1125;
-    static constexpr int kMoveSound = 1126;
-    static constexpr int kReleaseSound = 1154;
-    static constexpr int kLockedSound = 1163;
+    static constexpr int kSelectSound = sound::kSelect;
+    static constexpr int kMoveSound = sound::kMove;
+    static constexpr int kReleaseSound = sound::kRelease;
+    static constexpr int kLockedSound = sound::kLocked;
     static constexpr int kArrowCursor = 0;
     static constexpr int kSizeAllCursor = -1;
     static constexpr const char* kLockedText = "This piece is locked and can't be moved!";
@@ -65,13 +66,21 @@ class ViewInteraction {
     // The auto-scroll timers went off.
     void StartTimerElapsed();
     void RepeatTimerElapsed();
+    void TimerElapsed(AutoScroll::Timer timer);
 
+    // The held group goes down where it is without a drop (no snap, sound or
+    // score), so that nothing stays held and undrawn, e.g. across a pause.
+    void PutDown();
+    // The table's groups are about to be freed (cleared, cut or restored):
+    // no group was handled last and no drag goes on.
+    void Forget();
     // A new cut: the drop count starts again at 0.
     void ResetDrops(int pieceCount);
 
     bool Holding() const;
     bool Modified() const { return m_modified; }
     void ClearModified() { m_modified = false; }
+    // The group picked up or dropped last, null after Forget.
     sprites::Sprite* LastGroup() const { return m_lastGroup; }
     const AutoScroll& autoScroll() const { return m_autoScroll; }
     int Cursor() const { return m_cursor; }
@@ -88,6 +97,7 @@ class ViewInteraction {
     void Show();
     void ShowCursor(int cursor);
     void SyncTimer(AutoScroll::Timer before);
+    void StopAutoScroll();
     AutoScroll::Scroll ScrollState() const;
     void DragBackground(int x, int y);
     void PickUp(sprites::Sprite* s, int px, int py, int tipX, int tipY);

@@ -1,20 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <string>
 #include <vector>
 
+#include "PictureFileWriter.h"
 #include "TestSupport.h"
 #include "app/CJigsawApp.h"
 #include "app/CMainFrame.h"
 #include "app/FirstStart.h"
+#include "app/FramePlacement.h"
+#include "model/PictureFit.h"
 #include "platform/MessageBox.h"
 #include "settings/IniStore.h"
 #include "view/CJigsawView.h"
@@ -140,4 +146,49 @@ TEST_F(JigsawAppTest, SlashVOpensThePictureSelectionAmongTheShippedPictures) {
     EXPECT_TRUE(opened == QStringLiteral("Tessella Pictures") || opened == folder)
         << opened.toStdString();
     EXPECT_TRUE(boxes.empty());
+}
+
+// The frame opens over most of the screen, or where it was when the program
+// last ended; a picture named on the command line is fitted to that window.
+TEST_F(JigsawAppTest, TheFrameOpensAtItsPlacementAndFitsTheCommandLinePicture) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        CJigsawApp app(argc, argv);
+        app.InitInstance("");
+        const QRect placed = app.mainFrame()->geometry();
+        EXPECT_GE(placed.width(), available.width() * 8 / 10);
+        EXPECT_GE(placed.height(), available.height() * 8 / 10);
+        EXPECT_TRUE(available.contains(placed));
+        app.mainFrame()->setGeometry(20, 30, 500, 400);
+        app.mainFrame()->close();  // the placement is kept on exit
+    }
+    EXPECT_EQ(FramePlacement::choose("20 30 500 400", available), QRect(20, 30, 500, 400));
+    EXPECT_EQ(FramePlacement::choose("5000 30 500 400", available),
+              FramePlacement::choose("", available))
+        << "off the screen";
+    // A picture file whose picture is a 2400 x 1200 PNG.
+    const auto png = [](int width, int height) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return std::vector<std::uint8_t>(buffer.data().begin(), buffer.data().end());
+    };
+    piclib::PictureFileWriter writer;
+    writer.emblem = png(8, 8);
+    writer.picture = png(2400, 1200);
+    const QString picture = QString::fromStdString(settings.dir()) + "/wide.ppx";
+    ASSERT_TRUE(writer.write(picture.toStdString()));
+    CJigsawApp app(argc, argv);
+    app.InitInstance(picture.toStdString());
+    EXPECT_EQ(app.mainFrame()->geometry(), QRect(20, 30, 500, 400));
+    app.showFrame();
+    ASSERT_TRUE(QTest::qWaitFor([&app] { return app.view->session().HasPicture(); }, 10000))
+        << (boxes.empty() ? std::string() : boxes.front());
+    const QWidget* port = app.view->viewport();
+    const PictureFit fit = PictureFit::ToWindow(2400, 1200, port->width(), port->height(),
+                                                app.prefs.adjustOriginal != 0);
+    EXPECT_EQ(app.view->session().picture().width(), fit.width);
+    EXPECT_EQ(app.view->session().picture().height(), fit.height);
 }

@@ -27,7 +27,7 @@ TEST_F(GameClockTest, HoldsAndPausesDoNotCountAsPlayTime) {
     {
         CClockHold dialog;
         now_ += 30;
-        clock_.Correct(dialog);
+        EXPECT_EQ(clock_.Elapsed(), 10);
     }
     EXPECT_EQ(clock_.Elapsed(), 10);
     clock_.Pause();
@@ -39,6 +39,31 @@ TEST_F(GameClockTest, HoldsAndPausesDoNotCountAsPlayTime) {
     EXPECT_EQ(clock_.Elapsed(), 10);
     now_ += 5;
     EXPECT_EQ(clock_.Elapsed(), 15);
+}
+
+// A dialog opened while paused, and a game resumed while a dialog is still
+// open: every held second is taken off once, never twice.
+TEST_F(GameClockTest, OverlappingHoldsAreTakenOffOnce) {
+    now_ += 10;
+    clock_.Pause();
+    now_ += 20;
+    {
+        CClockHold dialog;
+        now_ += 30;
+        clock_.Resume();
+        now_ += 40;
+    }
+    EXPECT_EQ(clock_.Elapsed(), 10);
+    now_ += 1;
+    EXPECT_EQ(clock_.Elapsed(), 11);
+    {
+        CClockHold dialog;
+        now_ += 5;
+        clock_.Start();  // a new game begun under a hold counts from its end
+        now_ += 5;
+    }
+    now_ += 2;
+    EXPECT_EQ(clock_.Elapsed(), 2);
 }
 
 TEST_F(GameClockTest, TimerRecomputesTheScoreExceptOnWholeMinutes) {

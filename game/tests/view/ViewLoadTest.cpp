@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -364,4 +365,23 @@ TEST(PuzzleBuilderZoomArea, ZoomOutLimitFollowsTheRoomLeftForTheTable) {
     request.zoomAreaHeight = 300;
     platform::Surface again(300, 200);
     EXPECT_EQ(PuzzleBuilder::Build(again, request, {}, nullptr)->largestZoomOut, 30);
+}
+
+// Before Start the picture alone lies on a table twice its size, and a
+// picture larger than the window can be scrolled.
+TEST_F(ViewLoadTest, ThePictureAloneScrollsOverTwiceItsSize) {
+    platform::Surface picture(1000, 700);
+    for (int y = 0; y < 700; ++y) {
+        for (int x = 0; x < 1000; ++x) {
+            picture.setPixel(x, y, static_cast<std::uint32_t>(x << 10 | y));
+        }
+    }
+    view_->setPicture(std::move(picture));
+    const QSize port = view_->viewport()->size();
+    EXPECT_EQ(view_->horizontalScrollBar()->maximum(), 2000 - port.width());
+    EXPECT_EQ(view_->verticalScrollBar()->maximum(), 1400 - port.height());
+    view_->horizontalScrollBar()->setValue(300);
+    view_->verticalScrollBar()->setValue(200);
+    // Drawn 10 pixels in from the table's corner, as it is larger than the window.
+    EXPECT_EQ(view_->windowSurface().pixel(0, 0), static_cast<std::uint32_t>(290 << 10 | 190));
 }

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QMainWindow>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -16,11 +20,13 @@
 #include "dialogs/CPieceLockedDlg.h"
 #include "model/CClockHold.h"
 #include "platform/MessageBox.h"
+#include "platform/Sound.h"
 #include "settings/IniStore.h"
 #include "settings/SettingsKeys.h"
 #include "sprites/SpriteStore.h"
 #include "view/CJigsawView.h"
 #include "view/GameCursors.h"
+#include "view/InputWatch.h"
 #include "view/PieceMenu.h"
 #include "view/ViewInteraction.h"
 
@@ -292,6 +298,149 @@ TEST_F(ViewMouseTest, PromotionHookRunsOnceAtTheNthDropAfterACut) {
     EXPECT_EQ(promotions_, 2) << "at most ten drops";
 }
 
+// The same game on a clock the test sets, with the sounds recorded by file
+// name and mode.
+class ViewInputTest : public ViewMouseTest {
+  protected:
+    void SetUp() override {
+        ViewMouseTest::SetUp();
+        InputWatch::clock() = [this] { return now_; };
+        view_->soundOptions() = CSoundOptions(
+            [this](const char* file, unsigned flags) {
+                plays_.push_back(QString::fromLatin1(file ? file : "").section('/', -1) + " " +
+                                 QString::number(flags));
+                return 1;
+            },
+            [](unsigned) {});
+        view_->soundOptions().SetFolder("/sounds");
+    }
+    void TearDown() override { InputWatch::clock() = realClock_; }
+
+    bool paused() const { return view_->session().clock.Paused(); }
+    // Sends the clock timer's event, then lets the event loop run until it
+    // waits for new events.
+    void timerGoesOff() {
+        QTimerEvent event(view_->clockTimerId());
+        QCoreApplication::sendEvent(view_.get(), &event);
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    bool drawn(const QPoint& at) const {
+        return view_->windowSurface().pixel(at.x(), at.y()) !=
+               platform::pixelFromColorRef(view_->background());
+    }
+
+    const InputWatch::Clock realClock_ = InputWatch::clock();
+    long long now_ = 1000000;
+    QStringList plays_;
+};
+
+TEST_F(ViewInputTest, AGroupHeldAcrossAPauseIsDrawnAndFreeAfterwards) {
+    QWidget* port = view_->viewport();
+    sprites::Sprite* s = withCell(store(), 0, 0);
+    const QPoint at = grabPoint(store(), s);
+    QTest::mousePress(port, Qt::LeftButton, {}, at);
+    QTest::mouseMove(port, at + QPoint(20, 10));
+    view_->onCommand(cmd::kPause);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at + QPoint(20, 10));  // refused
+    view_->onCommand(cmd::kPause);
+    EXPECT_EQ(store().held(), nullptr);
+    EXPECT_EQ(s->dragged, 0);
+    EXPECT_TRUE(drawn(grabPoint(store(), s)));
+    QTest::mousePress(port, Qt::LeftButton, {}, grabPoint(store(), s));
+    EXPECT_EQ(store().held(), s) << "it can be picked up again";
+    // A press on another group while one is held puts the first one down.
+    sprites::Sprite* b = withCell(store(), 1, 1);
+    QTest::mousePress(port, Qt::LeftButton, {}, grabPoint(store(), b));
+    EXPECT_EQ(s->dragged, 0);
+    EXPECT_EQ(store().held(), b);
+    // The button goes up elsewhere: the next move without it drops b.
+    QWidget elsewhere;
+    QTest::mouseRelease(&elsewhere, Qt::LeftButton);
+    QTest::mouseMove(port, grabPoint(store(), b) + QPoint(3, 2));
+    EXPECT_EQ(store().held(), nullptr);
+    EXPECT_EQ(b->dragged, 0);
+}
+
+TEST_F(ViewInputTest, EveryMoveIsInputAndATickWaitsForTheInputQueued) {
+    QWidget* port = view_->viewport();
+    QTest::mouseClick(port, Qt::LeftButton, {}, QPoint(5, 5));
+    now_ += 59000;
+    QTest::mouseMove(port, QPoint(30, 40));  // no button down
+    now_ += 2000;
+    view_->tick();
+    EXPECT_FALSE(paused());
+    now_ += 61000;
+    QCoreApplication::postEvent(
+        port, new QMouseEvent(QEvent::MouseMove, QPointF(50, 60),
+                              port->mapToGlobal(QPointF(50, 60)), Qt::NoButton, Qt::NoButton, {}));
+    timerGoesOff();
+    EXPECT_FALSE(paused()) << "the move waiting went first";
+    now_ += 61000;
+    timerGoesOff();
+    EXPECT_TRUE(paused()) << "a minute without input";
+}
+
+TEST_F(ViewInputTest, ThePieceTipGoesWhenThePointerLeavesTheView) {
+    QWidget* port = view_->viewport();
+    sprites::Sprite* s = withCell(store(), 0, 0);
+    view_->pieceMenuCommand(PieceMenu::kLock, grabPoint(store(), s));
+    const QPoint at = grabPoint(store(), s);
+    QTest::mousePress(port, Qt::LeftButton, {}, at);
+    QCursor::setPos(port->mapToGlobal(at));
+    view_->tick();
+    EXPECT_NE(port->findChild<controls::PieceToolTip*>(), nullptr);
+    QCursor::setPos(port->mapToGlobal(QPoint(-40, -40)));
+    view_->tick();
+    EXPECT_EQ(port->findChild<controls::PieceToolTip*>(), nullptr);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at);
+}
+
+TEST_F(ViewInputTest, SoundsPlayInTheirModesAndOncePerGestureWhilePaused) {
+    const QString async = " " + QString::number(SND_ASYNC);
+    const QString sync = " " + QString::number(SND_SYNC);
+    QWidget* port = view_->viewport();
+    sprites::Sprite* s = withCell(store(), 0, 0);
+    const QPoint at = grabPoint(store(), s);
+    QTest::mousePress(port, Qt::LeftButton, {}, at);
+    QTest::mouseMove(port, at);  // not a step
+    QTest::mouseMove(port, at + QPoint(8, 0));
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at + QPoint(8, 0));
+    EXPECT_EQ(plays_, QStringList({"JIGCLICK.WAV" + async,
+                                   "JIGMOVE.WAV " + QString::number(SND_ASYNC | SND_NOSTOP),
+                                   "JIGRELEA.WAV" + async}));
+    plays_.clear();
+    QTest::mouseDClick(port, Qt::LeftButton, {}, grabPoint(store(), s));  // no fit
+    QTest::mouseRelease(port, Qt::LeftButton, {}, grabPoint(store(), s));
+    EXPECT_EQ(plays_, QStringList{"JIGEXPER.WAV" + sync});
+
+    plays_.clear();
+    view_->onCommand(cmd::kPause);
+    QTest::mousePress(port, Qt::RightButton, {}, at);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, port->mapToGlobal(at));
+    QCoreApplication::sendEvent(port, &menu);
+    QTest::mouseRelease(port, Qt::RightButton, {}, at);
+    EXPECT_EQ(plays_, QStringList{"JIGPAUSE.WAV" + sync}) << "a right click sounds once";
+    QTest::mouseDClick(port, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at);
+    EXPECT_EQ(plays_.size(), 2);
+    view_->onCommand(cmd::kPause);
+    // A drag and a drop whose button went down before the pause.
+    for (const bool drag : {true, false}) {
+        plays_.clear();
+        QTest::mousePress(port, Qt::LeftButton, {}, grabPoint(store(), s));
+        view_->onCommand(cmd::kPause);
+        if (drag) {
+            QTest::mouseMove(port, at + QPoint(4, 4));
+            QTest::mouseMove(port, at + QPoint(9, 4));
+        }
+        QTest::mouseRelease(port, Qt::LeftButton, {}, at + QPoint(9, 4));
+        view_->onCommand(cmd::kPause);
+        EXPECT_EQ(plays_, QStringList({"JIGCLICK.WAV" + async, "JIGPAUSE.WAV" + sync}));
+    }
+}
+
 // Assist from a click near A's right side, beside B (cell 1, 0): every other
 // group is locked, so B is found locked and the prompt answers with answer.
 class LockedAssistTest : public ViewMouseTest {
@@ -351,6 +500,29 @@ TEST_F(LockedAssistTest, CancelChangesNothingButCountsTheRequest) {
 }
 
 }  // namespace
+
+TEST_F(ViewMouseTest, AHighlightedPieceCommandShowsItsPromptInTheStatusBar) {
+    QMainWindow frame;
+    auto* table = new QWidget(&frame);
+    frame.setCentralWidget(table);
+    frame.statusBar();
+    QMenu menu(table);
+    sprites::Sprite& group = *withCell(store(), 0, 0);
+    PieceMenu::Fill(menu, group);
+    const auto highlight = [&menu, &frame](int id) {
+        menu.findChild<QAction*>(QStringLiteral("cmd%1").arg(id))->hover();
+        return frame.statusBar()->currentMessage();
+    };
+    EXPECT_EQ(highlight(PieceMenu::kLock), "Lock piece at current position");
+    EXPECT_EQ(highlight(PieceMenu::kAssist), "Find a neighboring piece and snap");
+    emit menu.aboutToHide();
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "");
+    QMenu lockedMenu(table);
+    group.locked = 1;
+    PieceMenu::Fill(lockedMenu, group);
+    lockedMenu.findChild<QAction*>(QStringLiteral("cmd%1").arg(PieceMenu::kUnlock))->hover();
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Unlock piece");
+}
 
 TEST(PieceMenuPlacement, CentredAboveTheCursorOrRightAlignedNearTheRightEdge) {
     const QSize menu(120, 80);

@@ -38,6 +38,7 @@
 #include "settings/SettingsKeys.h"
 #include "sprites/SpriteStore.h"
 #include "view/CJigsawView.h"
+#include "view/ViewInteraction.h"
 
 namespace {
 
@@ -233,6 +234,24 @@ TEST_F(ViewSavedGameTest, ARestoredGameHasTheSavedGroupsScoreAndTitle) {
     }
     EXPECT_EQ(fresh->session().puzzle(), nullptr);
     EXPECT_EQ(results_, 1);
+}
+
+TEST_F(ViewSavedGameTest, NoGroupWasHandledLastOnceTheTableIsReplaced) {
+    const auto handle = [this] {
+        sprites::SpriteStore& store = *view_->session().store();
+        QTest::mouseClick(view_->viewport(), Qt::LeftButton, {},
+                          grabPoint(store, withCell(store, 0, 0)));
+        ASSERT_NE(view_->interaction().LastGroup(), nullptr);
+    };
+    const std::string path = outputPath("last_group.jig");
+    ASSERT_EQ(view_->saveGameTo(path), "");
+    handle();
+    ASSERT_TRUE(view_->restoreGameFrom(path));
+    EXPECT_EQ(view_->interaction().LastGroup(), nullptr) << "after a restore";
+    handle();
+    view_->loadPictureFile(QString::fromStdString(writePicture()));  // clears the puzzle
+    ASSERT_EQ(view_->session().puzzle(), nullptr);
+    EXPECT_EQ(view_->interaction().LastGroup(), nullptr) << "after clearing";
 }
 
 TEST_F(ViewSavedGameTest, ARefusedFileKeepsTheCurrentGame) {
