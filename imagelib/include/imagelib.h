@@ -125,6 +125,11 @@ IMAGELIB_EXPORT int IMGDrawPreview(int slot, platform::Surface* dc, int left, in
 // Ordinal 63: tells size and bits per pixel of the picture in a file without
 // decoding its pixels. Returns 1 when the file holds a readable picture.
 IMAGELIB_EXPORT int IMGPingFile(const char* path, int* width, int* height, int* bits);
+// No ordinal (this library's own): as IMGPingFile for the length bytes at
+// offset of an open file (to its end for a negative length), such as the
+// picture inside a picture file.
+IMAGELIB_EXPORT int IMGPingFilePart(std::FILE* file, long offset, long length, int* width,
+                                    int* height, int* bits);
 
 // No ordinal (this library's own): the reads that follow may decode a JPEG of
 // exactly fullWidth x fullHeight at 1/2, 1/4 or 1/8 of its size, the smallest

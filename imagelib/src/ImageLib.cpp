@@ -80,6 +80,27 @@ int openRegular(const char* path) {
     return open(path, O_RDONLY | O_CLOEXEC);
 }
 
+// Size and bits per pixel of the picture in length bytes at offset (to the
+// end for a negative length); 1 when they hold a readable picture.
+int pingPart(int fd, long offset, long length, int* width, int* height, int* bits) {
+    return platform::withoutThrowing(0, [&] {
+        std::vector<std::uint8_t> bytes;
+        int w = 0;
+        int h = 0;
+        int b = 0;
+        if (!readPart(fd, offset, length, bytes) ||
+            !imagelib::PictureDecoder(bytes.data(), bytes.size()).ping(&w, &h, &b)) {
+            return 0;
+        }
+        for (auto [out, value] : {std::pair{width, w}, {height, h}, {bits, b}}) {
+            if (out != nullptr) {
+                *out = value;
+            }
+        }
+        return 1;
+    });
+}
+
 }  // namespace
 
 extern "C" {
@@ -313,29 +334,19 @@ void IMGSetDecodeFloor(int fullWidth, int fullHeight, int width, int height) {
 }
 
 int IMGPingFile(const char* path, int* width, int* height, int* bits) {
-    return platform::withoutThrowing(0, [&] {
-        std::vector<std::uint8_t> bytes;
-        const int fd = openRegular(path);
-        const bool read = readPart(fd, 0, -1, bytes);
-        if (fd >= 0) {
-            close(fd);
-        }
-        int w = 0;
-        int h = 0;
-        int b = 0;
-        if (!read || !imagelib::PictureDecoder(bytes.data(), bytes.size()).ping(&w, &h, &b)) {
-            return 0;
-        }
-        if (width != nullptr) {
-            *width = w;
-        }
-        if (height != nullptr) {
-            *height = h;
-        }
-        if (bits != nullptr) {
-            *bits = b;
-        }
-        return 1;
-    });
+    const int fd = openRegular(path);
+    const int found = pingPart(fd, 0, -1, width, height, bits);
+    if (fd >= 0) {
+        close(fd);
+    }
+    return found;
+}
+
+int IMGPingFilePart(std::FILE* file, long offset, long length, int* width, int* height, int* bits) {
+    if (file == nullptr) {
+        return 0;
+    }
+    std::fflush(file);
+    return pingPart(fileno(file), offset, length, width, height, bits);
 }
 }

@@ -55,6 +55,9 @@ class PIXPICK32_EXPORT PictureInfo {
     int loadMainPicture();
     // A fresh copy of the main picture that the caller owns.
     int loadMainPictureCopy();
+    // The main picture's size without decoding its pixels; false when it
+    // cannot be read.
+    bool pingMainPicture(int* width, int* height) const;
     // The emblem (the picture at offset 0, or the built-in logo for a file
     // without information, which also sets the logo colour to pure green),
     // kept by the record.
@@ -94,6 +97,7 @@ class PIXPICK32_EXPORT PictureInfo {
   private:
     void setDefaults(const std::string& path);
     void readTrailer();
+    long partLength(std::uint32_t offset) const;
     int readPicture(std::uint32_t offset) const;
     int builtInLogo();
     void showHelp(QWidget* owner, char language, const std::string& topic) const;

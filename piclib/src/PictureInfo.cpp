@@ -166,19 +166,29 @@ void PictureInfo::readTrailer() {
     }
 }
 
+// The emblem ends where the main picture starts, the main picture where the
+// information block starts; -1 for a picture that runs to the end of the file.
+long PictureInfo::partLength(std::uint32_t offset) const {
+    if (offset < pictureOffset_) {
+        return static_cast<long>(pictureOffset_ - offset);
+    }
+    if (hasInformation() && offset < infoOffset_) {
+        return static_cast<long>(infoOffset_ - offset);
+    }
+    return -1;
+}
+
+bool PictureInfo::pingMainPicture(int* width, int* height) const {
+    return file_ != nullptr &&
+           IMGPingFilePart(file_, static_cast<long>(pictureOffset_), partLength(pictureOffset_),
+                           width, height, nullptr) != 0;
+}
+
 int PictureInfo::readPicture(std::uint32_t offset) const {
     if (file_ == nullptr) {
         return 0;
     }
-    // The emblem ends where the main picture starts, the main picture where
-    // the information block starts; only those bytes are read.
-    long length = -1;
-    if (offset < pictureOffset_) {
-        length = static_cast<long>(pictureOffset_ - offset);
-    } else if (hasInformation() && offset < infoOffset_) {
-        length = static_cast<long>(infoOffset_ - offset);
-    }
-    const int slot = IMGReadFromFilePart(file_, static_cast<long>(offset), length);
+    const int slot = IMGReadFromFilePart(file_, static_cast<long>(offset), partLength(offset));
     if (slot < 0) {
         return 0;
     }

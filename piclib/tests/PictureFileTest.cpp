@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <filesystem>
 
 #include "PiclibTestSupport.h"
@@ -254,4 +255,27 @@ TEST(PictureFile, WriterRefusesIncompleteInput) {
     w = writerWith(everyField());
     w.fields.longEnglish.assign(40000, 'x');
     EXPECT_TRUE(w.bytes().empty());
+}
+
+// The size of the picture inside a picture file, not of the emblem before it,
+// is known before any pixel is decoded; a plain picture file is its own main
+// picture.
+TEST(PictureFile, PingMeasuresTheMainPictureWithoutDecodingIt) {
+    const std::string path = written("PINGED.PPX", writerWith(everyField()));
+    int width = 0;
+    int height = 0;
+    EXPECT_TRUE(piclib::PictureInfo(path).pingMainPicture(&width, &height));
+    EXPECT_EQ(width, 30);
+    EXPECT_EQ(height, 20);
+    const std::vector<std::uint8_t> png =
+        pictest::encoded(pictest::filled(12, 9, qRgb(0, 255, 0)), "png");
+    const std::string single = pictest::scratchFolder("files") + "/PLAIN.PNG";
+    QFile out(QString::fromStdString(single));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(reinterpret_cast<const char*>(png.data()), static_cast<qint64>(png.size()));
+    out.close();
+    EXPECT_TRUE(piclib::PictureInfo(single).pingMainPicture(&width, &height));
+    EXPECT_EQ(width, 12);
+    EXPECT_EQ(height, 9);
+    EXPECT_FALSE(piclib::PictureInfo(single + ".missing").pingMainPicture(&width, &height));
 }

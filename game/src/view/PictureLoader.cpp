@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "PIXPICK32.h"
+#include "PictureInfo.h"
 #include "imagelib.h"
 #include "model/PictureFit.h"
 
@@ -85,9 +86,10 @@ bool PictureLoader::Load(const Request& request, const Hooks& hooks, Result& res
     int slot = request.slot;
     int fullWidth = 0;
     int fullHeight = 0;
-    int bits = 0;
+    // The picture inside a picture file, not the emblem before it, is
+    // measured.
     const bool pinged =
-        slot < 0 && IMGPingFile(request.path.c_str(), &fullWidth, &fullHeight, &bits) != 0;
+        slot < 0 && piclib::PictureInfo(request.path).pingMainPicture(&fullWidth, &fullHeight);
     if (slot < 0) {
         const PictureFit target = targetSize(request, fullWidth, fullHeight);
         if (pinged && target.resample) {
