@@ -26,8 +26,8 @@ int pictureHandle(int width, int height) {
 // for several) and accepts, or cancels when names is empty; inside runs
 // while the dialog is open.
 void answerDialog(const QString& names, std::function<void()> inside = {}) {
-    QTimer::singleShot(0, [names, inside] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    pictest::whenModal([names, inside](QDialog* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         if (inside) {
             inside();

@@ -21,15 +21,6 @@
 
 namespace {
 
-// Runs inside once the next modal dialog is open.
-void whenOpen(std::function<void(QDialog*)> inside) {
-    QTimer::singleShot(0, [inside] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        inside(dialog);
-    });
-}
-
 void saveShot(QWidget* w, const QString& name) {
     const QString folder = QStringLiteral(TESSELLA_TEST_OUTPUT "/dialogs");
     QDir().mkpath(folder);
@@ -97,7 +88,7 @@ TEST_F(Browser, DoubleClickOnAThumbnailTakesThatPictureInEveryLanguage) {
         ASSERT_EQ(AddGallery(gallery_.c_str(), ""), 1);
         piclib::GalleryList(config_ + "Gallery.ini").set(0, gallery_, 99);  // out of range
         int firstSelected = -2;
-        whenOpen([&](QDialog* dialog) {
+        pictest::whenModal([&](QDialog* dialog) {
             auto* grid = dialog->findChild<QAbstractScrollArea*>();
             ASSERT_NE(grid, nullptr);
             firstSelected = grid->property("selected").toInt();
@@ -125,12 +116,12 @@ TEST_F(Browser, MissingGalleriesAreReportedOnceAndTheFileDialogStandsIn) {
     AddGallery((config_ + "GONE.TMB").c_str(), "Gone");
     int reports = 0;
     for (int round = 0; round < 2; ++round) {
-        whenOpen([&](QDialog* dialog) {
+        pictest::whenModal([&](QDialog* dialog) {
             if (qobject_cast<QFileDialog*>(dialog) == nullptr) {
                 ++reports;
                 saveShot(dialog, QStringLiteral("missing_galleries"));
                 dialog->reject();  // Ignore
-                whenOpen([](QDialog* files) { files->reject(); });
+                pictest::whenModal([](QDialog* files) { files->reject(); });
                 return;
             }
             dialog->reject();
@@ -147,7 +138,7 @@ TEST_F(Browser, PreviewDialogRemembersItsSettingsAndReportsBadFiles) {
     useLanguage("German");
     pictest::writeFile(config_ + "BAD.PPX", {'n', 'o'});
     WritePrivateProfileStringA("FileSelect", "AutoPreview", "1", (config_ + "Gallery.ini").c_str());
-    whenOpen([&](QDialog* dialog) {
+    pictest::whenModal([&](QDialog* dialog) {
         auto* files = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(files, nullptr);
         auto* automatic = dialog->findChild<QCheckBox*>(QStringLiteral("1003"));

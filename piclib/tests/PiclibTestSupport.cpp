@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -83,6 +84,27 @@ std::string useConfigDirectory(const std::string& dir) {
     buffer.resize(buffer.size() + 2, '\0');
     SetupPathForIniFile(buffer.data());
     return buffer.data();
+}
+
+namespace {
+
+constexpr int kModalTries = 1000;  // 10 ms apart
+
+void lookForModal(std::function<void(QDialog*)> inside, int tries) {
+    QTimer::singleShot(tries == kModalTries ? 0 : 10, [inside = std::move(inside), tries] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr && tries > 0) {
+            lookForModal(inside, tries - 1);
+        } else if (dialog != nullptr) {
+            inside(dialog);
+        }
+    });
+}
+
+}  // namespace
+
+void whenModal(std::function<void(QDialog*)> inside) {
+    lookForModal(std::move(inside), kModalTries);
 }
 
 }  // namespace pictest

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDialog>
 #include <QImage>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,11 @@ std::uint32_t pixelAt(const platform::PackedDib& dib, int x, int y);
 
 // The tests' one application object, made on first use.
 QApplication& application();
+
+// Runs inside with the next modal dialog once it is open. The library may
+// let events through before it opens the dialog, so this keeps looking (for
+// up to ten seconds) instead of assuming the first event finds it.
+void whenModal(std::function<void(QDialog*)> inside);
 
 // A fresh empty folder under the test output folder.
 std::string scratchFolder(const std::string& name);
