@@ -97,6 +97,12 @@ choose_picture() {  # name as typed
   sleep 0.5
   xdotool type --delay 20 "$1"
   xdotool key --clearmodifiers Return
+  # A completion list that opened while typing takes the first Return.
+  sleep 1
+  if visible_windows | grep -qx "$files"; then
+    xdotool windowfocus --sync "$files" 2>/dev/null || true
+    xdotool key --clearmodifiers Return
+  fi
 }
 
 # F2 and Play in the Piece Size and Placement dialog.
