@@ -13,7 +13,7 @@ folders=(game/src/commands game/src/settings game/src/help game/src/dialogs game
 # Classes already in the style inside folders that are not yet (source and
 # header share the stem; a header-only class is checked through its users).
 classes=(game/src/view/PuzzleFlow game/src/view/SavedGames game/src/view/OptionDialogs
-  game/src/view/WorkspaceHost game/src/view/GameFlowHost)
+  game/src/view/WorkspaceHost game/src/view/GameFlowHost game/src/view/AuxWindowLink)
 
 files=()
 for folder in "${folders[@]}"; do

@@ -73,7 +73,7 @@ CJigsawView::CJigsawView(CJigsawDoc* doc, QWidget* parent)
     // Every move is input, and one without the button drops a held group.
     viewport()->setMouseTracking(true);
     interaction_ = makeInteraction();
-    windows_ = std::make_unique<windows::AuxWindows>(makeWindowHost(), window());
+    windows_ = std::make_unique<AuxWindowLink>(*this, window());
     postCommand(cmd::kRefreshMenu);
     clockTimerId_ = startTimer(kClockIntervalMs);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -154,13 +154,15 @@ void CJigsawView::onCommand(int id) {
             zoomCommand(id);
             break;
         default:
-            windowCommand(id);
+            windows_->command(id);
             break;
     }
 }
 
 void CJigsawView::refreshMenuState() {
-    syncWindows();
+    if (windows_) {
+        windows_->sync();
+    }
     emit menuStateChanged(state_);
 }
 
@@ -231,7 +233,8 @@ void CJigsawView::setPicture(platform::Surface picture) {
     stopAssembly();
     session_.SetPicture(std::move(picture));
     if (windows_) {
-        windows_->pictureChanged(CJigsawApp::instance() ? CJigsawApp::instance()->imageSlot : -1);
+        windows_->windows().pictureChanged(
+            CJigsawApp::instance() ? CJigsawApp::instance()->imageSlot : -1);
     }
     state_.modified = false;
     updateScrollRanges();  // the picture alone spans twice its size
@@ -250,7 +253,7 @@ void CJigsawView::clearPuzzle() {
     pauseDisplay_.Reset();
     state_.modified = false;
     state_.maxZoomOutLevel = 0;
-    windows_->puzzleCleared();
+    windows_->windows().puzzleCleared();
     if (CJigsawApp* app = CJigsawApp::instance()) {
         app->SetStatusPaneText(1, QString());
         app->SetStatusPaneText(2, QString());
@@ -317,7 +320,7 @@ void CJigsawView::redrawAll() {
     }
     viewport()->update();
     if (windows_) {
-        windows_->tableChanged();
+        windows_->windows().tableChanged();
     }
     notifyAll();
 }
@@ -364,7 +367,7 @@ void CJigsawView::tick() {
         if (!session_.AssemblyStep(&window_)) {
             stopAssembly();
         }
-        windows_->tableChanged();
+        windows_->windows().tableChanged();
     }
     if (plan.beep) {
         MessageBeep(MB_OK);
@@ -373,7 +376,7 @@ void CJigsawView::tick() {
         togglePause();
     }
     if (plan.updateStatus) {
-        updateStatusTexts();
+        windows_->updateStatusTexts();
     }
     viewport()->update();
 }
@@ -435,4 +438,8 @@ bool CJigsawView::viewportEvent(QEvent* event) {
 int CJigsawView::loadingSound() {
     sounds_.PlayUnlessBusy(sound::kLoading);
     return 1;
+}
+
+windows::AuxWindows& CJigsawView::auxWindows() {
+    return windows_->windows();
 }

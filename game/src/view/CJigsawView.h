@@ -15,6 +15,7 @@
 #include "settings/PackedValues.h"
 #include "sound/CSoundOptions.h"
 #include "view/AutoScrollTimer.h"
+#include "view/AuxWindowLink.h"
 #include "view/GameFlowHost.h"
 #include "view/InputWatch.h"
 #include "view/OptionDialogs.h"
@@ -23,7 +24,6 @@
 #include "view/PuzzleFlow.h"
 #include "view/SavedGames.h"
 #include "view/ViewZoom.h"
-#include "windows/WindowHost.h"
 
 class ViewInteraction;
 namespace controls {
@@ -192,10 +192,6 @@ class CJigsawView : public QAbstractScrollArea, public GameFlowHost {
     Assist::LockedChoice askLockedPiece();
     void afterDrop();
     // The auxiliary windows (CJigsawViewWindows.cpp).
-    windows::WindowHost makeWindowHost();
-    bool windowCommand(int id);
-    void updateStatusTexts();
-    void syncWindows();
 
     CJigsawDoc* doc_;
     GameState state_;
@@ -207,7 +203,7 @@ class CJigsawView : public QAbstractScrollArea, public GameFlowHost {
     GameSession session_;
     platform::Surface window_;
     std::unique_ptr<ViewInteraction> interaction_;
-    std::unique_ptr<windows::AuxWindows> windows_;
+    std::unique_ptr<AuxWindowLink> windows_;
     InputWatch inputWatch_;
     PausedGesture gesture_;
     PauseDisplay pauseDisplay_;

@@ -26,7 +26,7 @@ std::unique_ptr<ViewInteraction> CJigsawView::makeInteraction() {
     hooks.changed = [this] {
         viewport()->update();
         if (session_.store() != nullptr && session_.store()->held() != nullptr) {
-            windows_->heldMoved();
+            windows_->windows().heldMoved();
         }
     };
     hooks.scrollTo = [this](int x, int y) { scrollTableTo(x, y); };
