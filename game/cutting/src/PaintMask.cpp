@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+#include "cutting/SpanRegion.h"
+
 namespace cutting {
 
 namespace {
@@ -21,13 +23,25 @@ std::uint64_t spanBits(int w, int b0, int b1) {
     return upTo & ~((std::uint64_t{1} << lo) - 1);
 }
 
+// Bits b to 63 of a word, b in 0 to 63.
+std::uint64_t bitsFrom(int b) {
+    return ~std::uint64_t{0} << b;
+}
+
+// Bits 0 to b of a word, b in 0 to 63.
+std::uint64_t bitsUpTo(int b) {
+    return ~std::uint64_t{0} >> (kWordBits - 1 - b);
+}
+
 }  // namespace
 
 void PaintMask::reset(const platform::Rect& area) {
     area_ = area.empty() ? platform::Rect{} : area;
     wordsPerRow_ = (area_.width() + kWordBits - 1) / kWordBits;
+    rows_ = static_cast<std::size_t>(area_.height());
     bits_.assign(static_cast<std::size_t>(wordsPerRow_) * static_cast<std::size_t>(area_.height()),
                  0);
+    queued_.reserve(kBatch);
 }
 
 bool PaintMask::covers(const platform::Rect& r) const {
@@ -37,11 +51,11 @@ bool PaintMask::covers(const platform::Rect& r) const {
     }
     const int b0 = c.left - area_.left;
     const int b1 = c.right - area_.left;
-    for (int y = c.top; y < c.bottom; ++y) {
-        const std::uint64_t* bits = rowBits(y);
-        for (int w = b0 / kWordBits; w <= (b1 - 1) / kWordBits; ++w) {
-            const std::uint64_t span = spanBits(w, b0, b1);
-            if ((bits[w] & span) != span) {
+    for (int w = b0 / kWordBits; w <= (b1 - 1) / kWordBits; ++w) {
+        const std::uint64_t span = spanBits(w, b0, b1);
+        const std::uint64_t* bits = rowBits(c.top) + static_cast<std::size_t>(w) * rows_;
+        for (int y = 0; y < c.height(); ++y) {
+            if ((bits[y] & span) != span) {
                 return false;
             }
         }
@@ -49,7 +63,11 @@ bool PaintMask::covers(const platform::Rect& r) const {
     return true;
 }
 
-// Unpainted stretches that meet at a word boundary are copied as one.
+bool PaintMask::holdsColumns(const platform::Rect& r, const platform::Surface& dst) const {
+    const platform::Rect open = platform::intersect(area_, dst.clip());
+    return !r.empty() && r.left >= open.left && r.right <= open.right;
+}
+
 void PaintMask::copySpan(platform::Surface& dst, int y, int x0, int x1,
                          const platform::Pixel* from) {
     if (y < area_.top || y >= area_.bottom) {
@@ -60,37 +78,98 @@ void PaintMask::copySpan(platform::Surface& dst, int y, int x0, int x1,
         x0 = area_.left;
     }
     x1 = std::min(x1, area_.right);
-    if (x0 >= x1) {
+    if (x0 < x1) {
+        copyInside(dst.row(y) + area_.left, rowBits(y), x0 - area_.left, x1 - area_.left, from);
+    }
+}
+
+void PaintMask::copyRows(platform::Surface& dst, const Run* runs, int count, int dx, int dy,
+                         const platform::Surface& src, int sx, int sy) {
+    const platform::Rect open = platform::intersect(area_, dst.clip());
+    const int left = dx - area_.left;
+    for (int i = 0; i < count; ++i) {
+        const Run& r = runs[i];
+        const int y = dy + r.top;
+        if (y < open.top) {
+            continue;
+        }
+        if (y >= open.bottom) {
+            break;  // the runs are ordered by row
+        }
+        copyInside(dst.row(y) + area_.left, rowBits(y), left + r.left, left + r.right + 1,
+                   src.row(sy + r.top) + sx + r.left);
+    }
+}
+
+// The pieces' rows are one or two words long and mostly either all new or
+// all painted over, which is decided without walking the bits.
+void PaintMask::copyInside(platform::Pixel* out, std::uint64_t* bits, int b0, int b1,
+                           const platform::Pixel* from) {
+    // b0 < b1 are bits of the area, never negative.
+    const auto lowBit = static_cast<unsigned>(b0);
+    const auto highBit = static_cast<unsigned>(b1 - 1);
+    const unsigned w0 = lowBit / kWordBits;
+    const unsigned w1 = highBit / kWordBits;
+    if (w1 - w0 > 1) {
+        copyFresh(out, bits, b0, b1, from);
         return;
     }
-    std::uint64_t* bits = rowBits(y);
-    platform::Pixel* out = dst.row(y) + area_.left;
-    const int b0 = x0 - area_.left;
-    const int b1 = x1 - area_.left;
+    const std::uint64_t head = bitsFrom(static_cast<int>(lowBit % kWordBits));
+    const std::uint64_t tail = bitsUpTo(static_cast<int>(highBit % kWordBits));
+    const std::uint64_t span0 = w0 == w1 ? head & tail : head;
+    const std::uint64_t span1 = w0 == w1 ? 0 : tail;
+    const std::size_t stride = rows_;
+    std::uint64_t& first = bits[w0 * stride];
+    std::uint64_t& second = bits[w1 * stride];
+    const std::uint64_t fresh0 = span0 & ~first;
+    const std::uint64_t fresh1 = span1 & ~second;
+    if ((fresh0 | fresh1) == 0) {
+        return;
+    }
+    if (fresh0 != span0 || fresh1 != span1) {
+        copyFresh(out, bits, b0, b1, from);
+        return;
+    }
+    first |= span0;
+    second |= span1;
+    queue(out + b0, from, b1 - b0);
+}
+
+// Unpainted stretches that meet at a word boundary are copied as one.
+void PaintMask::copyFresh(platform::Pixel* out, std::uint64_t* bits, int b0, int b1,
+                          const platform::Pixel* from) {
+    const int w0 = b0 / kWordBits;
+    const int w1 = (b1 - 1) / kWordBits;
     int begin = 0;
     int end = 0;
-    const auto flush = [&] {
-        if (end > begin) {
-            queue(out + begin, from + (begin - b0), end - begin);
+    for (int w = w0; w <= w1; ++w) {
+        std::uint64_t span = ~std::uint64_t{0};
+        if (w == w0) {
+            span &= bitsFrom(b0 % kWordBits);
         }
-    };
-    for (int w = b0 / kWordBits; w <= (b1 - 1) / kWordBits; ++w) {
-        const std::uint64_t span = spanBits(w, b0, b1);
-        std::uint64_t fresh = span & ~bits[w];
-        bits[w] |= span;
+        if (w == w1) {
+            span &= bitsUpTo((b1 - 1) % kWordBits);
+        }
+        std::uint64_t& word = bits[w * rows_];
+        std::uint64_t fresh = span & ~word;
+        word |= span;
         while (fresh != 0) {
             const int s = std::countr_zero(fresh);
             const int length = std::countr_one(fresh >> s);
             const int at = w * kWordBits + s;
             if (at != end) {
-                flush();
+                if (end > begin) {
+                    queue(out + begin, from + (begin - b0), end - begin);
+                }
                 begin = at;
             }
             end = at + length;
-            fresh = s + length == kWordBits ? 0 : fresh & (~std::uint64_t{0} << (s + length));
+            fresh = s + length == kWordBits ? 0 : fresh & bitsFrom(s + length);
         }
     }
-    flush();
+    if (end > begin) {
+        queue(out + begin, from + (begin - b0), end - begin);
+    }
 }
 
 void PaintMask::queue(platform::Pixel* to, const platform::Pixel* from, int count) {
@@ -124,7 +203,7 @@ void PaintMask::fillUnpainted(platform::Surface& dst, platform::Pixel p) const {
         const std::uint64_t* bits = rowBits(y);
         platform::Pixel* out = dst.row(y) + area_.left;
         for (int w = 0; w < wordsPerRow_; ++w) {
-            std::uint64_t unpainted = spanBits(w, 0, width) & ~bits[w];
+            std::uint64_t unpainted = spanBits(w, 0, width) & ~bits[w * rows_];
             while (unpainted != 0) {
                 const int s = std::countr_zero(unpainted);
                 const int length = std::countr_one(unpainted >> s);

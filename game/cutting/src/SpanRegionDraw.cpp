@@ -68,6 +68,12 @@ platform::Rect SpanRegion::reach(const platform::Surface& dst, int dx, int dy, i
             m[sy + b.bottom + 1] + shiftY};
 }
 
+bool SpanRegion::liesIn(const platform::Surface& s, int x, int y) const {
+    const RegionBounds& b = bounds_;
+    return x + b.left >= 0 && y + b.top >= 0 && x + b.right < s.width() &&
+           y + b.bottom < s.height();
+}
+
 bool SpanRegion::copyThrough(platform::Surface& dst, int dx, int dy, const platform::Surface& src,
                              int sx, int sy, const CoordMap* map, PaintMask* painted) const {
     if (!usable()) {
@@ -77,8 +83,16 @@ bool SpanRegion::copyThrough(platform::Surface& dst, int dx, int dy, const platf
         return false;
     }
     Busy busy(*this);
-    if (painted != nullptr && painted->covers(reach(dst, dx, dy, sx, sy, map))) {
-        return true;  // wholly under what is painted already
+    if (painted != nullptr) {
+        const platform::Rect reached = reach(dst, dx, dy, sx, sy, map);
+        if (painted->covers(reached)) {
+            return true;  // wholly under what is painted already
+        }
+        if (map == nullptr && simple_ && painted->holdsColumns(reached, dst) &&
+            liesIn(src, sx, sy)) {
+            painted->copyRows(dst, runs_, count_, dx, dy, src, sx, sy);
+            return true;
+        }
     }
     if (map == nullptr) {
         copyRuns(dst, dx, dy, src, sx, sy, painted);

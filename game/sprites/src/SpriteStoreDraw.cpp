@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "TwoBands.h"
 #include "cutting/CoordMap.h"
 #include "cutting/PaintMask.h"
 #include "sprites/SpriteStore.h"
@@ -55,15 +56,24 @@ void SpriteStore::setBackgroundColour(std::uint32_t colorRef) {
 }
 
 // Paints a buffer area: every sprite that is not being dragged and meets it,
-// clipped to the area, on the background. The sprites are copied from the
-// top down onto pixels not painted yet, and the background fills what is
-// left; that leaves what filling and copying bottom to top would, but writes
-// each pixel once and passes over the pieces buried in a heap at the cost of
-// a look at their bounds.
+// clipped to the area, on the background; a large area in two bands at once,
+// each with its own mask.
 void SpriteStore::paintBuffer(const platform::Rect& area) {
-    const platform::Rect table = tableRect(area);
     buffer_.setClip(area);
-    painted_.reset(buffer_.clip());
+    inTwoBands(buffer_.clip(), [this](const platform::Rect& band, int side) {
+        cutting::PaintMask& painted = side == 0 ? painted_ : paintedAside_;
+        painted.reset(band);
+        paintBand(painted);
+    });
+    buffer_.clearClip();
+}
+
+// The sprites are copied from the top down onto pixels not painted yet, and
+// the background fills what is left; that leaves what filling and copying
+// bottom to top would, but writes each pixel once and passes over the pieces
+// buried in a heap at the cost of a look at their bounds.
+void SpriteStore::paintBand(cutting::PaintMask& painted) {
+    const platform::Rect table = tableRect(painted.area());
     constexpr std::ptrdiff_t kAhead = 3;
     for (auto it = sprites_.rbegin(); it != sprites_.rend(); ++it) {
         const Sprite* s = it->get();
@@ -73,11 +83,10 @@ void SpriteStore::paintBuffer(const platform::Rect& area) {
             __builtin_prefetch(it[1]->region.runs());
         }
         if (s->dragged == 0 && s != held_ && meets(grown(s->box(), 1), table)) {
-            s->drawTo(buffer_, s->x - scrollX_, s->y - scrollY_, s->zoomMap, &painted_);
+            s->drawTo(buffer_, s->x - scrollX_, s->y - scrollY_, s->zoomMap, &painted);
         }
     }
-    painted_.finish(buffer_, backgroundPixel());
-    buffer_.clearClip();
+    painted.finish(buffer_, backgroundPixel());
 }
 
 void SpriteStore::redrawArea(platform::Surface* window, const platform::Rect& area, bool toScreen,
@@ -107,7 +116,10 @@ void SpriteStore::redrawSprite(platform::Surface* window, const Sprite* s, bool 
 }
 
 void SpriteStore::showBuffer(platform::Surface& window) const {
-    window.blit(0, 0, buffer_.width(), buffer_.height(), buffer_, 0, 0);
+    const platform::Rect shown = platform::intersect(buffer_.bounds(), window.bounds());
+    inTwoBands(shown, [&](const platform::Rect& band, int) {
+        window.blit(band.left, band.top, band.width(), band.height(), buffer_, band.left, band.top);
+    });
 }
 
 void SpriteStore::setWorkspace(int width, int height) {

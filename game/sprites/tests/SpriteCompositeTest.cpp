@@ -281,3 +281,41 @@ TEST(CompositeHeap, RedrawEqualsCopyingEverySpriteBottomToTop) {
         }
     }
 }
+
+// A window-sized redraw is painted in two bands at once: pieces lying across
+// the seam, above and below it, come out as one bottom-to-top copy, in the
+// buffer and on the window it is shown on.
+TEST(CompositeHeap, ALargeRedrawInTwoBandsEqualsCopyingBottomToTop) {
+    Surface picture = spritetest::numberedPicture(8 * kPiece, 6 * kPiece);
+    const spritetest::Cut cut(kPiece, 8, 6);
+    SpriteStore store(48, 640, 400);
+    std::srand(31);
+    for (int c = 0; c < 8; ++c) {
+        for (int r = 0; r < 6; ++r) {
+            auto s = cut.sprite(&picture, c, r);
+            s->x = std::rand() % 600 - 20;
+            s->y = 150 + std::rand() % 100 - 2 * kPiece;
+            store.add(std::move(s));
+        }
+    }
+    store.setPicture(&picture);
+    store.setBackgroundColour(0x00FF00);
+    store.setWorkspace(8000, 8000);
+    store.scrollTo(0, 0, true);
+    Surface reference(640, 400, kGreen);
+    for (int i = 0; i < store.count(); ++i) {
+        const Sprite* s = store.at(i);
+        s->drawTo(reference, s->x, s->y, nullptr);
+    }
+    ASSERT_EQ(store.buffer(), reference);
+    Surface window(600, 420, 0);
+    store.showBuffer(window);
+    int differing = 0;
+    for (int y = 0; y < 400; ++y) {
+        for (int x = 0; x < 600; ++x) {
+            differing += window.pixel(x, y) != reference.pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(window.pixel(0, 400), 0u);  // below the buffer the window keeps its pixels
+}

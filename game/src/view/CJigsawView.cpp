@@ -304,19 +304,31 @@ void CJigsawView::scrollContentsBy(int, int) {
     scrollTableTo(position(horizontalScrollBar()), position(verticalScrollBar()));
 }
 
+// Before a puzzle is cut the window shows the picture, centred when smaller.
+void CJigsawView::showPictureAlone() {
+    if (!session_.HasPicture()) {
+        return;
+    }
+    const platform::Surface& picture = session_.picture();
+    const int ox = picture.width() < window_.width() ? (window_.width() - picture.width()) / 2 : 10;
+    const int oy =
+        picture.height() < window_.height() ? (window_.height() - picture.height()) / 2 : 10;
+    window_.blit(ox - horizontalScrollBar()->value(), oy - verticalScrollBar()->value(),
+                 picture.width(), picture.height(), picture, 0, 0);
+}
+
 void CJigsawView::redrawAll() {
-    window_.fill(window_.bounds(), platform::pixelFromColorRef(background_));
+    const platform::Pixel background = platform::pixelFromColorRef(background_);
     if (sprites::SpriteStore* store = session_.store()) {
         store->scrollTo(store->scrollX(), store->scrollY(), true);
         store->showBuffer(window_);
-    } else if (session_.HasPicture()) {
-        const platform::Surface& picture = session_.picture();
-        const int ox =
-            picture.width() < window_.width() ? (window_.width() - picture.width()) / 2 : 10;
-        const int oy =
-            picture.height() < window_.height() ? (window_.height() - picture.height()) / 2 : 10;
-        window_.blit(ox - horizontalScrollBar()->value(), oy - verticalScrollBar()->value(),
-                     picture.width(), picture.height(), picture, 0, 0);
+        // The buffer has the screen's size; a larger window shows background beyond it.
+        const platform::Surface& buffer = store->buffer();
+        window_.fill({buffer.width(), 0, window_.width(), window_.height()}, background);
+        window_.fill({0, buffer.height(), buffer.width(), window_.height()}, background);
+    } else {
+        window_.fill(window_.bounds(), background);
+        showPictureAlone();
     }
     viewport()->update();
     if (windows_) {

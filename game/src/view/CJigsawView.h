@@ -158,6 +158,7 @@ class CJigsawView : public QAbstractScrollArea, public GameFlowHost {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    void showPictureAlone();
     // The helpers' face (GameFlowHost).
     void updateState() override;
     void setBackground(Colour colour) override { background_ = colour; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -159,6 +160,8 @@ class SpanRegion {
                   int sy, PaintMask* painted) const;
     static void copyBlock(platform::Surface& dst, int dx, int dy, int w, int h,
                           const platform::Surface& src, int sx, int sy, PaintMask* painted);
+    // Whether the bounds moved by (x, y) lie in s.
+    bool liesIn(const platform::Surface& s, int x, int y) const;
     platform::Rect reach(const platform::Surface& dst, int dx, int dy, int sx, int sy,
                          const CoordMap* map) const;
 
@@ -167,7 +170,8 @@ class SpanRegion {
     // Runs the block has room for before its tail; at least count_.
     std::size_t capacity_ = 0;
     RegionBounds bounds_{};
-    mutable std::int16_t busy_ = 0;
+    // Atomic because separate bands of one picture are drawn at once.
+    mutable std::atomic<std::int16_t> busy_ = 0;
     // True while the runs are one row high, ordered and non-overlapping, so
     // that contains may bisect and combine may merge them directly.
     bool simple_ = true;

@@ -130,6 +130,8 @@ class SpriteStore {
     // Drag composition for the held sprite, a plain position change otherwise.
     void moveTo(platform::Surface* window, Sprite* s, int x, int y);
     void paintBuffer(const platform::Rect& bufferArea);
+    // Paints the area of painted, which reset has prepared.
+    void paintBand(cutting::PaintMask& painted);
     platform::Rect tableRect(const platform::Rect& bufferArea) const;
     platform::Pixel backgroundPixel() const { return background_.value_or(0xFFFFFF); }
     void clampTo(const Sprite& s, int& x, int& y) const;
@@ -141,8 +143,10 @@ class SpriteStore {
     std::vector<std::unique_ptr<Sprite>> sprites_;
     platform::Surface buffer_;
     platform::Surface scratch_;
-    // The buffer pixels a redraw has painted so far.
+    // The buffer pixels a redraw has painted so far: of the whole area, or of
+    // its lower band while the helper thread paints the upper one.
     cutting::PaintMask painted_;
+    cutting::PaintMask paintedAside_;
     std::optional<platform::Pixel> background_;
     int scrollX_ = 0;
     int scrollY_ = 0;
