@@ -2,8 +2,12 @@
 
 namespace cutting {
 
-const char* MemoryException::what() const noexcept { return "No memory left for operation!"; }
+const char* MemoryException::what() const noexcept {
+    return "No memory left for operation!";
+}
 
-const char* ResourceException::what() const noexcept { return "A graphics resource could not be had"; }
+const char* ResourceException::what() const noexcept {
+    return "A graphics resource could not be had";
+}
 
 }  // namespace cutting

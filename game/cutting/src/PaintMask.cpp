@@ -44,23 +44,37 @@ void PaintMask::reset(const platform::Rect& area) {
     queued_.reserve(kBatch);
 }
 
-bool PaintMask::covers(const platform::Rect& r) const {
+platform::Rect PaintMask::openRows(const platform::Rect& r) const {
     const platform::Rect c = platform::intersect(r, area_);
     if (c.empty()) {
-        return true;
+        return {};
     }
     const int b0 = c.left - area_.left;
     const int b1 = c.right - area_.left;
+    // Rows first and last (relative to c.top) are the outermost open ones so
+    // far; each column of words only looks beyond them.
+    int first = c.height();
+    int last = -1;
     for (int w = b0 / kWordBits; w <= (b1 - 1) / kWordBits; ++w) {
         const std::uint64_t span = spanBits(w, b0, b1);
         const std::uint64_t* bits = rowBits(c.top) + static_cast<std::size_t>(w) * rows_;
-        for (int y = 0; y < c.height(); ++y) {
+        for (int y = 0; y < first; ++y) {
             if ((bits[y] & span) != span) {
-                return false;
+                first = y;
+                break;
+            }
+        }
+        for (int y = c.height() - 1; y > last && y >= first; --y) {
+            if ((bits[y] & span) != span) {
+                last = y;
+                break;
             }
         }
     }
-    return true;
+    if (first > last) {
+        return {};
+    }
+    return {c.left, c.top + first, c.right, c.top + last + 1};
 }
 
 bool PaintMask::holdsColumns(const platform::Rect& r, const platform::Surface& dst) const {
@@ -84,17 +98,18 @@ void PaintMask::copySpan(platform::Surface& dst, int y, int x0, int x1,
 }
 
 void PaintMask::copyRows(platform::Surface& dst, const Run* runs, int count, int dx, int dy,
-                         const platform::Surface& src, int sx, int sy) {
-    const platform::Rect open = platform::intersect(area_, dst.clip());
+                         const platform::Surface& src, int sx, int sy, const platform::Rect& rows) {
+    const platform::Rect open = platform::intersect(platform::intersect(area_, dst.clip()), rows);
     const int left = dx - area_.left;
-    for (int i = 0; i < count; ++i) {
-        const Run& r = runs[i];
+    // The runs are ordered by row: those above the open rows are passed over
+    // at once, and the first below them ends the copy.
+    const Run* begin = std::partition_point(runs, runs + count,
+                                            [&](const Run& r) { return dy + r.top < open.top; });
+    for (const Run* run = begin; run != runs + count; ++run) {
+        const Run& r = *run;
         const int y = dy + r.top;
-        if (y < open.top) {
-            continue;
-        }
         if (y >= open.bottom) {
-            break;  // the runs are ordered by row
+            break;
         }
         copyInside(dst.row(y) + area_.left, rowBits(y), left + r.left, left + r.right + 1,
                    src.row(sy + r.top) + sx + r.left);

@@ -85,12 +85,13 @@ bool SpanRegion::copyThrough(platform::Surface& dst, int dx, int dy, const platf
     Busy busy(*this);
     if (painted != nullptr) {
         const platform::Rect reached = reach(dst, dx, dy, sx, sy, map);
-        if (painted->covers(reached)) {
+        const platform::Rect open = painted->openRows(reached);
+        if (open.empty()) {
             return true;  // wholly under what is painted already
         }
         if (map == nullptr && simple_ && painted->holdsColumns(reached, dst) &&
             liesIn(src, sx, sy)) {
-            painted->copyRows(dst, runs_, count_, dx, dy, src, sx, sy);
+            painted->copyRows(dst, runs_, count_, dx, dy, src, sx, sy, open);
             return true;
         }
     }

@@ -139,4 +139,6 @@ TEST(SpanRegionDraw, PaintMaskFromTheTopDownEqualsBottomToTop) {
     EXPECT_TRUE(painted.covers({60, 5, 130, 10}));
     EXPECT_FALSE(painted.covers({60, 5, 130, 33}));
     EXPECT_TRUE(painted.covers({0, 0, 300, 1})) << "outside the area counts as painted";
+    EXPECT_EQ(painted.openRows({60, 5, 130, 33}), (platform::Rect{60, 25, 130, 33}));
+    EXPECT_TRUE(painted.openRows({120, 5, 184, 32}).empty());
 }

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "TwoBands.h"
 #include "cutting/CoordMap.h"
 #include "cutting/PaintMask.h"
 #include "sprites/SpriteStore.h"
@@ -60,7 +59,7 @@ void SpriteStore::setBackgroundColour(std::uint32_t colorRef) {
 // each with its own mask.
 void SpriteStore::paintBuffer(const platform::Rect& area) {
     buffer_.setClip(area);
-    inTwoBands(buffer_.clip(), [this](const platform::Rect& band, int side) {
+    bands_.inTwoBands(buffer_.clip(), [this](const platform::Rect& band, int side) {
         cutting::PaintMask& painted = side == 0 ? painted_ : paintedAside_;
         painted.reset(band);
         paintBand(painted);
@@ -117,7 +116,7 @@ void SpriteStore::redrawSprite(platform::Surface* window, const Sprite* s, bool 
 
 void SpriteStore::showBuffer(platform::Surface& window) const {
     const platform::Rect shown = platform::intersect(buffer_.bounds(), window.bounds());
-    inTwoBands(shown, [&](const platform::Rect& band, int) {
+    bands_.inTwoBands(shown, [&](const platform::Rect& band, int) {
         window.blit(band.left, band.top, band.width(), band.height(), buffer_, band.left, band.top);
     });
 }

@@ -27,7 +27,11 @@ class PaintMask {
     const platform::Rect& area() const { return area_; }
     // Whether every pixel of r that lies in the area is painted (true when r
     // misses the area).
-    bool covers(const platform::Rect& r) const;
+    bool covers(const platform::Rect& r) const { return openRows(r).empty(); }
+    // The rows of r within the area that hold a pixel not painted yet, as
+    // one rectangle from the first of them to the last; empty when r is
+    // wholly painted.
+    platform::Rect openRows(const platform::Rect& r) const;
     // Whether the columns of r lie in the area and in the clip of dst.
     bool holdsColumns(const platform::Rect& r, const platform::Surface& dst) const;
     // Copies the pixels x0 to x1 (exclusive) of row y that are not painted
@@ -35,10 +39,11 @@ class PaintMask {
     // painted. The caller has cut the span to the source.
     void copySpan(platform::Surface& dst, int y, int x0, int x1, const platform::Pixel* from);
     // Copies one-row runs ordered by row, moved by (dx, dy), from src moved
-    // by (sx, sy) onto the pixels not painted yet, within the clip of dst.
-    // Every run lies in the columns of the area and the clip, and in src.
+    // by (sx, sy) onto the pixels not painted yet, within the clip of dst and
+    // the rows of `rows`. Every run lies in the columns of the area and the
+    // clip, and in src.
     void copyRows(platform::Surface& dst, const Run* runs, int count, int dx, int dy,
-                  const platform::Surface& src, int sx, int sy);
+                  const platform::Surface& src, int sx, int sy, const platform::Rect& rows);
     // Surface::blit, limited to the pixels not painted yet, which then are.
     void blit(platform::Surface& dst, int dx, int dy, int w, int h, const platform::Surface& src,
               int sx, int sy);

@@ -8,6 +8,7 @@
 
 #include "cutting/PaintMask.h"
 #include "platform/Surface.h"
+#include "sprites/BandWorker.h"
 #include "sprites/Sprite.h"
 
 namespace sprites {
@@ -147,6 +148,8 @@ class SpriteStore {
     // its lower band while the helper thread paints the upper one.
     cutting::PaintMask painted_;
     cutting::PaintMask paintedAside_;
+    // Paints and shows the upper band of a large area.
+    mutable BandWorker bands_;
     std::optional<platform::Pixel> background_;
     int scrollX_ = 0;
     int scrollY_ = 0;
