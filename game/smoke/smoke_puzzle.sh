@@ -49,10 +49,13 @@ send_to_back() {  # x y, screen coordinates
 # Puts the tiny puzzle together on the table whose top left corner is at
 # screen point ox oy: the top left piece goes to a place with room for the
 # others, then each other piece is dropped exactly beside it, where it
-# snaps. A piece hidden under another is brought out by sending a visible
-# piece to the back. Returns when the results dialog shows.
+# snaps. The top left piece stays where it was put while other pieces cover
+# it, so its last place seen still counts. A piece hidden under another is
+# brought out by sending a visible piece, picked at random, to the back: a
+# fixed turn can fall in step with the pieces coming and going and send the
+# same two to the back for ever. Returns when the results dialog shows.
 assemble_tiny() {  # ox oy
-  local ox=$1 oy=$2 round turn=0 c x y rx ry tx ty
+  local ox=$1 oy=$2 round c x y rx ry tx ty first=
   for round in $(seq 1 40); do
     wait_window '^Congratulations$' 1 >/dev/null && return 0
     import -window root "$work/full.png"
@@ -63,9 +66,12 @@ assemble_tiny() {  # ox oy
       [ -n "${pos[c]}" ] && visible+=("${pos[c]}")
     done
     echo "round $round: markers at ${pos[*]}"
-    if [ -n "${pos[0]}" ]; then
-      read -r rx ry <<<"${pos[0]}"
-      if [ "$rx" -lt 50 ] || [ "$rx" -gt 160 ] || [ "$ry" -lt 50 ] || [ "$ry" -gt 160 ]; then
+    [ -n "${pos[0]}" ] && first=${pos[0]}
+    if [ -n "$first" ]; then
+      read -r rx ry <<<"$first"
+      if [ -n "${pos[0]}" ] && { [ "$rx" -lt 50 ] || [ "$rx" -gt 160 ] ||
+        [ "$ry" -lt 50 ] || [ "$ry" -gt 160 ]; }; then
+        first=
         drag $((ox + rx)) $((oy + ry)) $((ox + 70)) $((oy + 70))
         continue
       fi
@@ -87,8 +93,7 @@ assemble_tiny() {  # ox oy
       sleep 1
       continue
     fi
-    read -r x y <<<"${visible[$((turn % ${#visible[@]}))]}"
-    turn=$((turn + 1))
+    read -r x y <<<"${visible[$((RANDOM % ${#visible[@]}))]}"
     send_to_back $((ox + x)) $((oy + y))
   done
   return 1
